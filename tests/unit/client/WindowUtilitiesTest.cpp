@@ -1,0 +1,42 @@
+#include <gtest/gtest.h>
+
+#include "client/ClientLink.h"
+#include "support/FakeEventLoop.h"
+#include "support/InMemoryDesktop.h"
+#include "support/RecordingMessageBoxes.h"
+
+namespace snoozr {
+namespace {
+
+TEST(WindowUtilitiesTest, StayOnTopMakesTheWindowTopmost) {
+    test::InMemoryDesktop desktop;
+    test::FakeEventLoop events;
+    test::RecordingMessageBoxes boxes;
+    ClientLink link(desktop, events, boxes);
+    const WindowHandle window = desktop.Add(kNoWindow, "SnoozrForm", "Snoozr 2.5");
+    link.StayOnTop(window);
+    EXPECT_TRUE(desktop.Topmost(window));
+}
+
+TEST(WindowUtilitiesTest, DragReleasesTheCaptureThenAsksForACaptionMove) {
+    test::InMemoryDesktop desktop;
+    test::FakeEventLoop events;
+    test::RecordingMessageBoxes boxes;
+    ClientLink link(desktop, events, boxes);
+    const WindowHandle window = desktop.Add(kNoWindow, "SnoozrForm", "Snoozr 2.5");
+    int releasesAtMove = -1;
+    desktop.React(window, [&](const test::RecordedMessage&) {
+        releasesAtMove = desktop.CaptureReleases();
+    });
+    link.DragWindow(window);
+    ASSERT_EQ(desktop.Messages().size(), 1u);
+    const auto& m = desktop.Messages()[0];
+    EXPECT_EQ(m.message, msg::kSysCommand);
+    EXPECT_EQ(m.wParam, 0xF012u);
+    EXPECT_EQ(m.lParam, 0);
+    EXPECT_FALSE(m.posted);
+    EXPECT_EQ(releasesAtMove, 1);
+}
+
+}  // namespace
+}  // namespace snoozr
