@@ -1,0 +1,87 @@
+#pragma once
+// The idle engine: start and stop an idle, count the time away, and say every idle line in the
+// chat room. Plain C++ against small interfaces; the Win32 windows are thin views over it.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "client/EventLoop.h"
+#include "client/MessageBoxService.h"
+
+namespace snoozr::idle {
+
+// Where chat lines go (ClientLink::SendChat in the program).
+class ChatSink {
+public:
+    virtual ~ChatSink() = default;
+    virtual void SendChat(std::string_view line) = 0;
+};
+
+// The five profile texts, read from their dialogs' text boxes at the moment a line is built.
+// Reading a field of a dialog that does not exist yet creates it, hidden, with its default.
+class ProfileSource {
+public:
+    virtual ~ProfileSource() = default;
+    virtual std::string Handle() = 0;           // Form6.Text1
+    virtual std::string FrontDecoration() = 0;  // Form4.Text1
+    virtual std::string EndDecoration() = 0;    // Form5.Text1
+    virtual std::string IdleReason() = 0;       // Form2.Text1
+    virtual std::string StopReason() = 0;       // Form11.Text1
+};
+
+// Timer1 of Form1: one tick a minute; enabled exactly while an idle runs.
+class IdleTimer {
+public:
+    virtual ~IdleTimer() = default;
+    virtual void Enable() = 0;
+    virtual void Disable() = 0;
+    virtual bool IsEnabled() const = 0;
+};
+
+struct IdleCounters {
+    std::uint32_t minutes = 0;  // 0..59
+    std::uint32_t hours = 0;    // 0..23
+    std::uint64_t days = 0;
+};
+
+// The windows the engine shows and hides, and the counter labels it fills.
+class IdleView {
+public:
+    virtual ~IdleView() = default;
+    virtual void ShowMain() = 0;        // Form1
+    virtual void HideMain() = 0;
+    virtual void ShowStopDialog() = 0;  // Form11
+    virtual void HideStopDialog() = 0;
+    virtual void ShowCounters(const IdleCounters& counters) = 0;  // Label1, Label3, Label12
+};
+
+class IdleEngine {
+public:
+    IdleEngine(ChatSink& chat, ProfileSource& profile, IdleTimer& timer,
+               MessageBoxService& messageBoxes, IdleView& view, const EventLoop& clock);
+
+    void SendLoadBanners();  // Form_Load of Form1
+    bool ConfirmExit();      // the "Exit?" question; on Yes sends the two unload lines, true
+    void Start();            // Label7_Click (START)
+    void Stop();             // Label6_Click (STOP)
+    void ConfirmStop();      // Command1_Click of Form11
+    void Tick();             // Timer1_Timer
+    void BragStats();        // BragStats_Click
+    void Advertise();        // Adv_Click
+    void AnnounceHandle();   // after Form6's "K im done" has hidden it and shown Form1
+
+    const IdleCounters& Counters() const { return counters_; }
+
+private:
+    // (implementation detail: filled in with the engine)
+    ChatSink& chat_;
+    ProfileSource& profile_;
+    IdleTimer& timer_;
+    MessageBoxService& messageBoxes_;
+    IdleView& view_;
+    const EventLoop& clock_;
+    IdleCounters counters_;
+};
+
+}  // namespace snoozr::idle
