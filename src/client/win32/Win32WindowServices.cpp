@@ -1,0 +1,82 @@
+#include "Win32WindowServices.h"
+
+#include <algorithm>
+#include <string>
+
+namespace snoozr {
+
+namespace {
+
+LRESULT BoundedSend(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (window == nullptr) return 0;
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG | SMTO_NORMAL,
+                             Win32WindowServices::kSendTimeoutMs, &result)) {
+        return 0;
+    }
+    return static_cast<LRESULT>(result);
+}
+
+std::optional<std::string> ZeroTerminated(std::optional<std::string_view> text) {
+    if (!text) return std::nullopt;
+    return std::string(*text);
+}
+
+}  // namespace
+
+WindowHandle Win32WindowServices::FindTopLevel(std::string_view className,
+                                               std::optional<std::string_view> caption) {
+    const std::string cls(className);
+    const auto title = ZeroTerminated(caption);
+    return FromHwnd(FindWindowA(cls.c_str(), title ? title->c_str() : nullptr));
+}
+
+WindowHandle Win32WindowServices::FindChild(WindowHandle parent, WindowHandle after,
+                                            std::string_view className,
+                                            std::optional<std::string_view> caption) {
+    const std::string cls(className);
+    const auto title = ZeroTerminated(caption);
+    return FromHwnd(FindWindowExA(ToHwnd(parent), ToHwnd(after), cls.c_str(),
+                                  title ? title->c_str() : nullptr));
+}
+
+std::intptr_t Win32WindowServices::Send(WindowHandle window, unsigned message,
+                                        std::uintptr_t wParam, std::intptr_t lParam) {
+    return BoundedSend(ToHwnd(window), message, wParam, lParam);
+}
+
+void Win32WindowServices::Post(WindowHandle window, unsigned message, std::uintptr_t wParam,
+                               std::intptr_t lParam) {
+    if (window != kNoWindow) PostMessageA(ToHwnd(window), message, wParam, lParam);
+}
+
+void Win32WindowServices::SetText(WindowHandle window, std::string_view text) {
+    const std::string line(text);  // the message carries a NUL-terminated text
+    BoundedSend(ToHwnd(window), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(line.c_str()));
+}
+
+std::size_t Win32WindowServices::GetTextLength(WindowHandle window) {
+    const LRESULT length = BoundedSend(ToHwnd(window), WM_GETTEXTLENGTH, 0, 0);
+    return length < 0 ? 0 : static_cast<std::size_t>(length);
+}
+
+std::string Win32WindowServices::GetText(WindowHandle window, std::size_t bufferSize) {
+    bufferSize = std::min(bufferSize, kMaxTextLength + 1);
+    std::string buffer(bufferSize, '\0');
+    if (bufferSize == 0) return buffer;
+    BoundedSend(ToHwnd(window), WM_GETTEXT, bufferSize, reinterpret_cast<LPARAM>(buffer.data()));
+    buffer.back() = '\0';  // whatever the other program wrote, the text ends in the buffer
+    return buffer;
+}
+
+void Win32WindowServices::Show(WindowHandle window, int command) {
+    if (window != kNoWindow) ShowWindow(ToHwnd(window), command);
+}
+
+void Win32WindowServices::MakeTopmost(WindowHandle window) {
+    SetWindowPos(ToHwnd(window), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void Win32WindowServices::ReleaseCapture() { ::ReleaseCapture(); }
+
+}  // namespace snoozr

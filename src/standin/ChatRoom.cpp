@@ -1,0 +1,82 @@
+// A chat room: the transcript (first "RICHCNTL"), the input box (second "RICHCNTL"), the people
+// in the room, an icon and a status line. A carriage return in the input box says its line.
+
+#include <string>
+
+#include "ChildWindow.h"
+#include "StandIn.h"
+#include "WindowText.h"
+
+namespace standin {
+
+namespace {
+
+class ChatRoom : public ChildWindow {
+public:
+    explicit ChatRoom(Client& client) : client_(client) {}
+
+    void Create(HWND window) override {
+        window_ = window;
+        const HINSTANCE instance = client_.instance;
+        auto child = [&](const char* cls, const char* text, DWORD style) {
+            return CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10,
+                                   window, nullptr, instance, nullptr);
+        };
+        transcript_ = child("RICHCNTL", "",
+                            ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL | WS_BORDER);
+        input_ = child("RICHCNTL", "", ES_AUTOHSCROLL | WS_BORDER);
+        people_ = child("_AOL_Listbox", "", WS_BORDER | LBS_NOINTEGRALHEIGHT);
+        send_ = child("_AOL_Icon", "Send", 0);
+        status_ = child("_AOL_Static", "3 people here", 0);
+        for (const char* name : {"Guest", "Buddy", "Pal"})
+            SendMessageA(people_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+        const HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+        for (HWND control : {transcript_, input_, people_, send_, status_})
+            SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
+
+    void Layout(int width, int height) override {
+        const int list = 110;
+        const int row = 24;
+        MoveWindow(transcript_, 4, 4, width - list - 12, height - row - 28, TRUE);
+        MoveWindow(people_, width - list - 4, 4, list, height - row - 28, TRUE);
+        MoveWindow(status_, 4, height - row - 20, width - 8, 16, TRUE);
+        MoveWindow(input_, 4, height - row - 2, width - 70, row, TRUE);
+        MoveWindow(send_, width - 62, height - row - 2, 58, row, TRUE);
+    }
+
+    void Command(HWND control, WORD code) override {
+        if (control == input_ && code == kReturnPressed) {
+            Say(WindowText(input_));
+            SetWindowTextA(input_, "");
+        } else if (control == send_ && code == BN_CLICKED) {
+            Say(WindowText(input_));
+            SetWindowTextA(input_, "");
+        }
+    }
+
+private:
+    void Say(const std::string& line) {
+        client_.log.Write("chat", WindowText(window_), line);
+        const std::string shown = "Guest: " + line + "\r\n";
+        const int end = GetWindowTextLengthA(transcript_);
+        SendMessageA(transcript_, EM_SETSEL, end, end);
+        SendMessageA(transcript_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(shown.c_str()));
+    }
+
+    Client& client_;
+    HWND window_ = nullptr;
+    HWND transcript_ = nullptr;
+    HWND input_ = nullptr;
+    HWND people_ = nullptr;
+    HWND send_ = nullptr;
+    HWND status_ = nullptr;
+};
+
+}  // namespace
+
+HWND OpenChatRoom(Client& client, const std::string& caption) {
+    return OpenChild(client.mdiArea, caption.c_str(), std::make_unique<ChatRoom>(client));
+}
+
+}  // namespace standin

@@ -1,0 +1,65 @@
+#include "Options.h"
+
+#include <sstream>
+#include <vector>
+
+namespace standin {
+
+namespace {
+
+// Splits on blanks; a word in double quotes may hold blanks.
+std::vector<std::string> Words(const std::string& line) {
+    std::vector<std::string> words;
+    std::string word;
+    bool quoted = false;
+    bool any = false;
+    for (char c : line) {
+        if (c == '"') {
+            quoted = !quoted;
+            any = true;
+        } else if ((c == ' ' || c == '\t') && !quoted) {
+            if (any) words.push_back(word);
+            word.clear();
+            any = false;
+        } else {
+            word += c;
+            any = true;
+        }
+    }
+    if (any) words.push_back(word);
+    return words;
+}
+
+int Number(const std::string& text, int fallback) {
+    try {
+        return std::stoi(text);
+    } catch (...) {
+        return fallback;
+    }
+}
+
+}  // namespace
+
+Options ParseOptions(const std::string& commandLine) {
+    Options options;
+    const auto words = Words(commandLine);
+    for (std::size_t i = 0; i + 1 < words.size(); ++i) {
+        const std::string& name = words[i];
+        const std::string& value = words[i + 1];
+        if (name == "--log") {
+            options.logPath = value;
+        } else if (name == "--rooms") {
+            options.rooms = Number(value, options.rooms);
+        } else if (name == "--front") {
+            options.frontRoom = Number(value, options.frontRoom);
+        } else if (name == "--freeze-on-chat") {
+            options.freezeMs = Number(value, options.freezeMs);
+        } else {
+            continue;
+        }
+        ++i;
+    }
+    return options;
+}
+
+}  // namespace standin

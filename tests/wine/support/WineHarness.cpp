@@ -1,0 +1,321 @@
+#include "WineHarness.h"
+
+#include <algorithm>
+#include <atomic>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+namespace snoozr::wine {
+
+std::filesystem::path BinDir() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return std::filesystem::path(path).parent_path();
+}
+
+std::filesystem::path FreshTempDir(const std::string& name) {
+    static std::atomic<int> counter{0};
+    const auto folder = BinDir() / "test-runs" /
+                        (name + "-" + std::to_string(GetCurrentProcessId()) + "-" +
+                         std::to_string(counter++));
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    return folder;
+}
+
+Process::Process(const std::filesystem::path& exe, const std::string& arguments,
+                 const std::filesystem::path& workDir) {
+    std::string commandLine = "\"" + exe.string() + "\" " + arguments;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info{};
+    const std::string dir = workDir.string();
+    if (CreateProcessA(exe.string().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                       nullptr, dir.c_str(), &startup, &info)) {
+        CloseHandle(info.hThread);
+        process_ = info.hProcess;
+        id_ = info.dwProcessId;
+    }
+}
+
+Process::~Process() {
+    if (process_ == nullptr) return;
+    if (Running()) {
+        TerminateProcess(process_, 1);
+        WaitForSingleObject(process_, 5000);
+    }
+    CloseHandle(process_);
+}
+
+bool Process::Running() const {
+    return process_ != nullptr && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+}
+
+bool Process::WaitForExit(DWORD milliseconds) const {
+    return process_ != nullptr && WaitForSingleObject(process_, milliseconds) == WAIT_OBJECT_0;
+}
+
+DWORD Process::ExitCode() const {
+    DWORD code = STILL_ACTIVE;
+    if (process_ != nullptr) GetExitCodeProcess(process_, &code);
+    return code;
+}
+
+double Process::CpuSeconds() const {
+    FILETIME created, exited, kernel, user;
+    if (!GetProcessTimes(process_, &created, &exited, &kernel, &user)) return -1;
+    auto seconds = [](FILETIME t) {
+        return ((static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 1e7;
+    };
+    return seconds(kernel) + seconds(user);
+}
+
+HWND WaitFor(const std::function<HWND()>& find, DWORD milliseconds) {
+    const ULONGLONG end = GetTickCount64() + milliseconds;
+    for (;;) {
+        if (HWND found = find()) return found;
+        if (GetTickCount64() >= end) return nullptr;
+        Sleep(20);
+    }
+}
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds) {
+    const ULONGLONG end = GetTickCount64() + milliseconds;
+    for (;;) {
+        if (condition()) return true;
+        if (GetTickCount64() >= end) return false;
+        Sleep(20);
+    }
+}
+
+std::vector<HWND> TopLevelWindows(DWORD processId) {
+    struct Search {
+        DWORD processId;
+        std::vector<HWND> found;
+    } search{processId, {}};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(data);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == s->processId) s->found.push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND FindProcessWindow(DWORD processId, const std::string& caption, const char* className,
+                       bool visibleOnly) {
+    for (HWND window : TopLevelWindows(processId)) {
+        if (WindowText(window) != caption) continue;
+        if (className != nullptr && ClassOf(window) != className) continue;
+        if (visibleOnly && !IsWindowVisible(window)) continue;
+        return window;
+    }
+    return nullptr;
+}
+
+bool AnyWindowOf(DWORD processId) { return !TopLevelWindows(processId).empty(); }
+
+std::string WindowText(HWND window) {
+    // GetWindowText does not read a control of another program: ask the window itself.
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 5000, &length)) return "";
+    std::string text(length + 1, '\0');
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                        SMTO_NORMAL, 5000, &copied);
+    text.resize(std::min<std::size_t>(copied, length));
+    return text;
+}
+
+std::string ClassOf(HWND window) {
+    char name[256] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+RECT ClientRectOnScreen(HWND window) {
+    RECT area{};
+    GetClientRect(window, &area);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    OffsetRect(&area, origin.x, origin.y);
+    return area;
+}
+
+namespace {
+
+void SendMouse(DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    SendInput(1, &input, sizeof(input));
+}
+
+DWORD DownFlag(Button button) {
+    switch (button) {
+        case Button::kRight: return MOUSEEVENTF_RIGHTDOWN;
+        case Button::kMiddle: return MOUSEEVENTF_MIDDLEDOWN;
+        default: return MOUSEEVENTF_LEFTDOWN;
+    }
+}
+
+DWORD UpFlag(Button button) {
+    switch (button) {
+        case Button::kRight: return MOUSEEVENTF_RIGHTUP;
+        case Button::kMiddle: return MOUSEEVENTF_MIDDLEUP;
+        default: return MOUSEEVENTF_LEFTUP;
+    }
+}
+
+}  // namespace
+
+void MoveTo(HWND window, POINT client) {
+    POINT screen = client;
+    ClientToScreen(window, &screen);
+    SetCursorPos(screen.x, screen.y);
+    Sleep(30);
+}
+
+void Press(HWND window, POINT client, Button button) {
+    MoveTo(window, client);
+    SendMouse(DownFlag(button));
+    Sleep(30);
+}
+
+void Release(Button button) {
+    SendMouse(UpFlag(button));
+    Sleep(30);
+}
+
+void Click(HWND window, POINT client, Button button) {
+    Press(window, client, button);
+    Release(button);
+}
+
+void DoubleClick(HWND window, POINT client) {
+    MoveTo(window, client);
+    for (int i = 0; i < 2; ++i) {
+        SendMouse(MOUSEEVENTF_LEFTDOWN);
+        SendMouse(MOUSEEVENTF_LEFTUP);
+    }
+    Sleep(30);
+}
+
+void PressKey(WORD virtualKey) {
+    INPUT keys[2] = {};
+    keys[0].type = keys[1].type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = keys[1].ki.wVk = virtualKey;
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, keys, sizeof(INPUT));
+    Sleep(30);
+}
+
+bool InMoveLoop(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    return GetGUIThreadInfo(thread, &info) && (info.flags & GUI_INMOVESIZE) != 0;
+}
+
+HWND WaitForMessageBox(DWORD processId, const std::string& caption, DWORD milliseconds) {
+    return WaitFor([&] { return FindProcessWindow(processId, caption, "#32770", true); },
+                   milliseconds);
+}
+
+std::string MessageBoxText(HWND box) {
+    // The box's text is its one static control that is not the icon.
+    std::string text;
+    for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if (_stricmp(ClassOf(child).c_str(), "Static") != 0) continue;
+        const std::string candidate = WindowText(child);
+        if (candidate.size() > text.size()) text = candidate;
+    }
+    return text;
+}
+
+void AnswerMessageBox(HWND box, int buttonId) {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(GetDlgItem(box, buttonId), BM_CLICK, 0, 0, SMTO_NORMAL, 5000, &ignored);
+}
+
+namespace {
+std::string ReadFile(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+}  // namespace
+
+StandIn::StandIn(const std::string& arguments)
+    : folder_(FreshTempDir("standin")),
+      log_(folder_ / "standin.log"),
+      process_(BinDir() / "standin.exe", "--log \"" + log_.string() + "\" " + arguments, folder_) {
+    WaitUntil([&] { return !Events().empty(); }, 20000);  // "ready" once its windows exist
+}
+
+std::vector<StandInEvent> StandIn::Events() const {
+    std::vector<StandInEvent> events;
+    std::istringstream lines(ReadFile(log_));
+    std::string line;
+    while (std::getline(lines, line)) {
+        const auto first = line.find('\t');
+        const auto second = first == std::string::npos ? first : line.find('\t', first + 1);
+        if (second == std::string::npos) continue;
+        events.push_back({line.substr(0, first), line.substr(first + 1, second - first - 1),
+                          line.substr(second + 1)});
+    }
+    return events;
+}
+
+std::vector<std::string> StandIn::ChatLines() const {
+    std::vector<std::string> lines;
+    for (const auto& event : Events()) {
+        if (event.event == "chat") lines.push_back(event.bytes);
+    }
+    return lines;
+}
+
+bool StandIn::WaitForChatLines(std::size_t count, DWORD milliseconds) const {
+    return WaitUntil([&] { return ChatLines().size() >= count; }, milliseconds);
+}
+
+bool StandIn::WaitForEvents(std::size_t count, DWORD milliseconds) const {
+    return WaitUntil([&] { return Events().size() >= count; }, milliseconds);
+}
+
+HWND StandIn::Frame() const { return FindProcessWindow(ProcessId(), "AOL Stand-in Client", "AOL Frame25"); }
+
+HWND StandIn::MdiArea() const { return FindWindowExA(Frame(), nullptr, "MDIClient", nullptr); }
+
+HWND StandIn::Room(int number) const {
+    const std::string caption = "Lobby " + std::to_string(number);
+    return FindWindowExA(MdiArea(), nullptr, "AOL Child", caption.c_str());
+}
+
+void StandIn::BringToFront(HWND room) const {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(MdiArea(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(room), 0, SMTO_NORMAL,
+                        5000, &ignored);
+}
+
+std::string StandIn::Transcript(HWND room) const {
+    return WindowText(FindWindowExA(room, nullptr, "RICHCNTL", nullptr));
+}
+
+Snoozr::Snoozr(const std::filesystem::path& workDir)
+    : process_(BinDir() / "snoozr.exe", "", workDir) {}
+
+HWND Snoozr::Window(const std::string& caption, bool visibleOnly) const {
+    return FindProcessWindow(ProcessId(), caption, nullptr, visibleOnly);
+}
+
+HWND Snoozr::WaitForWindow(const std::string& caption, DWORD milliseconds,
+                           bool visibleOnly) const {
+    return WaitFor([&] { return Window(caption, visibleOnly); }, milliseconds);
+}
+
+}  // namespace snoozr::wine

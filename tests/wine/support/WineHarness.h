@@ -1,0 +1,121 @@
+#pragma once
+// Support for tests that run the real programs under Wine: start the stand-in client and
+// snoozr.exe, wait for their windows, act as a user would (real mouse input), answer message
+// boxes, and read what the stand-in received.
+
+#include <windows.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace snoozr::wine {
+
+// The folder of the running test program; snoozr.exe and standin.exe are built beside it.
+std::filesystem::path BinDir();
+// A fresh empty folder for one test.
+std::filesystem::path FreshTempDir(const std::string& name);
+
+// A child process, terminated when this object goes away if it still runs.
+class Process {
+public:
+    Process(const std::filesystem::path& exe, const std::string& arguments,
+            const std::filesystem::path& workDir);
+    ~Process();
+    Process(const Process&) = delete;
+    Process& operator=(const Process&) = delete;
+
+    DWORD Id() const { return id_; }
+    bool Running() const;
+    bool WaitForExit(DWORD milliseconds) const;
+    DWORD ExitCode() const;
+    // CPU seconds (user + kernel) the process has used so far.
+    double CpuSeconds() const;
+
+private:
+    HANDLE process_ = nullptr;
+    DWORD id_ = 0;
+};
+
+// Polls `find` every 20 ms until it gives a window or the time is up (then nullptr).
+HWND WaitFor(const std::function<HWND()>& find, DWORD milliseconds);
+// Polls `condition` every 20 ms; true when it held before the time was up.
+bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds);
+
+// Top-level windows of a process, top of the z-order first.
+std::vector<HWND> TopLevelWindows(DWORD processId);
+// The first top-level window of the process with that caption (and class, when given).
+HWND FindProcessWindow(DWORD processId, const std::string& caption, const char* className = nullptr,
+                       bool visibleOnly = false);
+// Every window of the process (top-level ones and, below them, their children) still exists?
+bool AnyWindowOf(DWORD processId);
+
+std::string WindowText(HWND window);
+std::string ClassOf(HWND window);
+RECT ClientRectOnScreen(HWND window);
+
+// Real mouse input at a point of a window's client area (the pointer moves there first).
+enum class Button { kLeft, kRight, kMiddle };
+void MoveTo(HWND window, POINT client);
+void Press(HWND window, POINT client, Button button = Button::kLeft);
+void Release(Button button = Button::kLeft);
+void Click(HWND window, POINT client, Button button = Button::kLeft);
+void DoubleClick(HWND window, POINT client);
+void PressKey(WORD virtualKey);
+
+// The window is inside the system's move-or-size loop (a drag under way).
+bool InMoveLoop(HWND window);
+
+// Message boxes: class "#32770" of the process with the caption; its text; answer by button id.
+HWND WaitForMessageBox(DWORD processId, const std::string& caption, DWORD milliseconds);
+std::string MessageBoxText(HWND box);
+void AnswerMessageBox(HWND box, int buttonId);
+
+// One event the stand-in logged: what happened, where, and the raw bytes.
+struct StandInEvent {
+    std::string event;
+    std::string where;
+    std::string bytes;
+};
+
+// The stand-in chat client, started with its log in a fresh folder.
+class StandIn {
+public:
+    explicit StandIn(const std::string& arguments = "");
+    DWORD ProcessId() const { return process_.Id(); }
+    const std::filesystem::path& Folder() const { return folder_; }
+
+    std::vector<StandInEvent> Events() const;
+    // The lines said in any room, in order (raw bytes).
+    std::vector<std::string> ChatLines() const;
+    bool WaitForChatLines(std::size_t count, DWORD milliseconds) const;
+    bool WaitForEvents(std::size_t count, DWORD milliseconds) const;
+
+    HWND Frame() const;
+    HWND MdiArea() const;
+    HWND Room(int number) const;  // "Lobby N"
+    void BringToFront(HWND room) const;
+    std::string Transcript(HWND room) const;
+
+private:
+    std::filesystem::path folder_;
+    std::filesystem::path log_;
+    Process process_;
+};
+
+// snoozr.exe, started in its own folder (where it writes its upload count file).
+class Snoozr {
+public:
+    explicit Snoozr(const std::filesystem::path& workDir);
+    Process& Proc() { return process_; }
+    DWORD ProcessId() const { return process_.Id(); }
+    // A window of the program by caption (visible ones only when asked).
+    HWND Window(const std::string& caption, bool visibleOnly = false) const;
+    HWND WaitForWindow(const std::string& caption, DWORD milliseconds, bool visibleOnly = true) const;
+
+private:
+    Process process_;
+};
+
+}  // namespace snoozr::wine
