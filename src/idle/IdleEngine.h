@@ -2,18 +2,18 @@
 // The idle engine: start and stop an idle, count the time away, and say every idle line in the
 // chat room. Plain C++ against small interfaces; the Win32 windows are thin views over it.
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "client/EventLoop.h"
 #include "client/MessageBoxService.h"
+#include "idle/IdleClock.h"
 
 namespace snoozr::idle {
 
 // Where chat lines go (ClientLink::SendChat in the program).
 class ChatSink {
-public:
+  public:
     virtual ~ChatSink() = default;
     virtual void SendChat(std::string_view line) = 0;
 };
@@ -21,7 +21,7 @@ public:
 // The five profile texts, read from their dialogs' text boxes at the moment a line is built.
 // Reading a field of a dialog that does not exist yet creates it, hidden, with its default.
 class ProfileSource {
-public:
+  public:
     virtual ~ProfileSource() = default;
     virtual std::string Handle() = 0;           // Form6.Text1
     virtual std::string FrontDecoration() = 0;  // Form4.Text1
@@ -30,26 +30,21 @@ public:
     virtual std::string StopReason() = 0;       // Form11.Text1
 };
 
-// Timer1 of Form1: one tick a minute; enabled exactly while an idle runs.
+// Timer1 of Form1: one tick a minute; enabled exactly while an idle runs. Enabling a running
+// timer would restart its countdown, so the engine enables it only when it is off.
 class IdleTimer {
-public:
+  public:
     virtual ~IdleTimer() = default;
     virtual void Enable() = 0;
     virtual void Disable() = 0;
     virtual bool IsEnabled() const = 0;
 };
 
-struct IdleCounters {
-    std::uint32_t minutes = 0;  // 0..59
-    std::uint32_t hours = 0;    // 0..23
-    std::uint64_t days = 0;
-};
-
 // The windows the engine shows and hides, and the counter labels it fills.
 class IdleView {
-public:
+  public:
     virtual ~IdleView() = default;
-    virtual void ShowMain() = 0;        // Form1
+    virtual void ShowMain() = 0;  // Form1
     virtual void HideMain() = 0;
     virtual void ShowStopDialog() = 0;  // Form11
     virtual void HideStopDialog() = 0;
@@ -57,24 +52,27 @@ public:
 };
 
 class IdleEngine {
-public:
+  public:
     IdleEngine(ChatSink& chat, ProfileSource& profile, IdleTimer& timer,
                MessageBoxService& messageBoxes, IdleView& view, const EventLoop& clock);
 
     void SendLoadBanners();  // Form_Load of Form1
     bool ConfirmExit();      // the "Exit?" question; on Yes sends the two unload lines, true
-    void Start();            // Label7_Click (START)
+    void Start();            // Label7_Click (START); a START while idling keeps the minute
+                             // under way
     void Stop();             // Label6_Click (STOP)
     void ConfirmStop();      // Command1_Click of Form11
-    void Tick();             // Timer1_Timer
+    void Tick();             // Timer1_Timer: counts every whole minute since the last counted
+                             // one (at least one), so ticks missed while asleep are not lost
     void BragStats();        // BragStats_Click
     void Advertise();        // Adv_Click
     void AnnounceHandle();   // after Form6's "K im done" has hidden it and shown Form1
 
     const IdleCounters& Counters() const { return counters_; }
 
-private:
-    // (implementation detail: filled in with the engine)
+  private:
+    void SendDecorated(std::string_view body);
+
     ChatSink& chat_;
     ProfileSource& profile_;
     IdleTimer& timer_;
@@ -82,6 +80,7 @@ private:
     IdleView& view_;
     const EventLoop& clock_;
     IdleCounters counters_;
+    MonoTime countedUpTo_{};  // the idle's minutes are counted up to this moment
 };
 
 }  // namespace snoozr::idle
