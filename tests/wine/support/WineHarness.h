@@ -64,6 +64,9 @@ void Click(HWND window, POINT client, Button button = Button::kLeft);
 void DoubleClick(HWND window, POINT client);
 void PressKey(WORD virtualKey);
 
+// Saves the whole screen as a 24-bit BMP file; false when it could not be written.
+bool SaveScreenshot(const std::filesystem::path& bmpPath);
+
 // The window is inside the system's move-or-size loop (a drag under way).
 bool InMoveLoop(HWND window);
 

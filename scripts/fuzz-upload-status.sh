@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Builds the upload status fuzzer with clang and runs it for a minute (or for the number of
+# seconds given as the first argument), printing the fuzzer's final line.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${SNOOZR_FUZZ_BUILD:-$root/build/upload-fuzz}
+seconds=${1:-60}
+
+CC=clang-14 CXX=clang++-14 cmake -S "$root" -B "$build" >/dev/null
+cmake --build "$build" --target upload_status_fuzzer -j2 >/dev/null
+
+corpus=$build/upload-status-corpus
+mkdir -p "$corpus"
+log=$build/upload-status-fuzz.log
+status=0
+"$build/fuzz/upload_status_fuzzer" -max_total_time="$seconds" \
+    -dict="$root/fuzz/upload-status.dict" -artifact_prefix="$build/" "$corpus" >"$log" 2>&1 ||
+    status=$?
+tail -n 1 "$log"
+exit "$status"

@@ -1,0 +1,228 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "UploadFakes.h"
+#include "support/InMemoryDesktop.h"
+#include "support/RecordingMessageBoxes.h"
+#include "upload/UploadProbe.h"
+
+namespace snoozr::upload {
+namespace {
+
+using namespace std::string_literals;
+using snoozr::test::InMemoryDesktop;
+using snoozr::test::RecordingMessageBoxes;
+
+using Child = std::pair<std::string, std::string>;  // class, text
+
+Child Static(std::string text) {
+    return {"_AOL_Static", std::move(text)};
+}
+
+const std::vector<Child> kReport = {Static("Uploading report.txt"), Static("About 12 minutes")};
+const std::string kCaption = "File Transfer - 43%";
+const std::string kName = " report.txt\0"s;  // the file name cut from "Uploading report.txt"
+
+TEST(UploadProbeTest, ReadsTheUploadWindow) {
+    const struct {
+        const char* name;
+        std::optional<std::string> caption;  // none: no upload window
+        std::vector<Child> children;
+        UploadStatus expected;
+    } cases[] = {
+        {"no upload window", std::nullopt, {}, {}},
+        {"caption without \" - \"", "America Online", kReport, {}},
+        {"caption ending in 'r - 43%'", kCaption, kReport, {"43", "12", kName}},
+        {"'Upload - 5%' cuts 'oad - 5'", "Upload - 5%", kReport, {"na", "12", kName}},
+        {"without \"r - \" the cut starts at the fourth character",
+         "x -  5%",
+         kReport,
+         {"  5", "12", kName}},
+        {"markers are case-sensitive", "File TransfeR - 43%", kReport, {"na", "12", kName}},
+        {"percent with blanks and a fraction kept as read",
+         "File Transfer -  99.5 %",
+         kReport,
+         {" 99.5 ", "12", kName}},
+        {"NUL inside the caption",
+         "File Transfer - 4\0"s
+         "3%",
+         kReport,
+         {"na", "12", kName}},
+        {"nothing between marker and percent sign",
+         "File Transfer - %",
+         kReport,
+         {"na", "12", kName}},
+        {"caption ends at the marker", "File Transfer - ", kReport, {"na", "12", kName}},
+        {"caption is only \" - \"", " - ", kReport, {"na", "12", kName}},
+        {"'Less than a minute' gives 'han'",
+         kCaption,
+         {Static("Uploading report.txt"), Static("Less than a minute")},
+         {"43", "na", kName}},
+        // Without "ing" the name starts at the third character; its first blank (position 7)
+        // is where the minutes start in the time text.
+        {"file text without \"ing\"",
+         kCaption,
+         {Static("Transfer x.txt"), Static("Left: abcdef42 min")},
+         {"43", "42", "ansfer x.txt\0"s}},
+        {"\"ing\" ends the file text",
+         kCaption,
+         {Static("Uploading"), Static("About 12 minutes")},
+         {"43", "na", "\0"s}},
+        {"no blank in the file name",
+         kCaption,
+         {Static("Uploadingreport.txt"), Static("About 12 minutes")},
+         {"43", "na", "report.txt\0"s}},
+        {"no blank after the minutes",
+         kCaption,
+         {Static("Uploading report.txt"), Static("About 12")},
+         {"43", "na", kName}},
+        {"time text shorter than its lead-in",
+         kCaption,
+         {Static("Uploading report.txt"), Static("About")},
+         {"43", "na", kName}},
+        {"file text shorter than its cut",
+         kCaption,
+         {Static("a"), Static("About 12 minutes")},
+         {"43", "na", ""}},
+        {"one static only", kCaption, {Static("Uploading report.txt")}, {"43", "na", kName}},
+        {"no statics", kCaption, {}, {"43", "na", ""}},
+        {"other children are passed over",
+         kCaption,
+         {{"_AOL_Icon", "About 99 minutes"},
+          Static("Uploading report.txt"),
+          {"_AOL_Icon", "About 99 minutes"},
+          Static("About 12 minutes")},
+         {"43", "12", kName}},
+    };
+    for (const auto& c : cases) {
+        InMemoryDesktop desktop;
+        RecordingMessageBoxes boxes;
+        test::FakePollTimer poll;
+        desktop.Add(kNoWindow, "_AOL_Modeless", "File Transfer - 7%");
+        if (c.caption) {
+            const WindowHandle upload = desktop.Add(kNoWindow, "_AOL_Modal", *c.caption);
+            for (const auto& [cls, text] : c.children)
+                desktop.Add(upload, cls, text);
+        }
+        const UploadProbe probe(desktop, boxes, poll);
+        const UploadStatus status = probe.ReadUploadStatus();
+        EXPECT_EQ(status.Percent, c.expected.Percent) << c.name;
+        EXPECT_EQ(status.MinutesLeft, c.expected.MinutesLeft) << c.name;
+        EXPECT_EQ(status.FileName, c.expected.FileName) << c.name;
+        EXPECT_EQ(probe.ReadUploadWindow().has_value(), c.caption.has_value()) << c.name;
+    }
+}
+
+TEST(UploadProbeTest, StaticsAreNotReadForACaptionWithoutAnUpload) {
+    InMemoryDesktop desktop;
+    RecordingMessageBoxes boxes;
+    test::FakePollTimer poll;
+    const WindowHandle upload = desktop.Add(kNoWindow, "_AOL_Modal", "America Online");
+    desktop.Add(upload, "_AOL_Static", "Uploading report.txt");
+    UploadProbe(desktop, boxes, poll).ReadUploadStatus();
+    for (const auto& message : desktop.Messages())
+        EXPECT_EQ(message.window, upload);
+}
+
+// A window that reports any length and hands back any buffer, as a hostile or changing
+// window (or a careless adapter) could.
+class HostileDesktop : public InMemoryDesktop {
+  public:
+    std::size_t GetTextLength(WindowHandle) override { return reported; }
+    std::string GetText(WindowHandle, std::size_t bufferSize) override {
+        requested.push_back(bufferSize);
+        return handedBack;
+    }
+    std::size_t reported = 0;
+    std::string handedBack;
+    std::vector<std::size_t> requested;
+};
+
+TEST(UploadProbeTest, WindowTextIsAlwaysTheBufferAskedFor) {
+    const std::size_t huge = std::numeric_limits<std::size_t>::max();
+    const struct {
+        const char* name;
+        std::size_t reported;
+        std::string handedBack;
+        std::size_t bufferAsked;
+        std::string expected;
+    } cases[] = {
+        {"as reported", 3, "abc\0"s, 4, "abc\0"s},
+        {"longer than reported, no NUL", 3, "abcdefgh", 4, "abc\0"s},
+        {"shorter than reported", 5, "ab", 6, "ab\0\0\0\0"s},
+        {"nothing handed back", 2, "", 3, "\0\0\0"s},
+        {"NULs inside", 4, "a\0b\0"s, 5, "a\0b\0\0"s},
+        {"absurd length is clamped", huge, "x", kMaxWindowText + 1,
+         "x" + std::string(kMaxWindowText, '\0')},
+        {"length just over the clamp", kMaxWindowText + 1, "", kMaxWindowText + 1,
+         std::string(kMaxWindowText + 1, '\0')},
+    };
+    for (const auto& c : cases) {
+        HostileDesktop desktop;
+        RecordingMessageBoxes boxes;
+        test::FakePollTimer poll;
+        const WindowHandle window = desktop.Add(kNoWindow, "_AOL_Static");
+        desktop.reported = c.reported;
+        desktop.handedBack = c.handedBack;
+        EXPECT_EQ(UploadProbe(desktop, boxes, poll).ReadWindowText(window), c.expected) << c.name;
+        EXPECT_EQ(desktop.requested, std::vector<std::size_t>{c.bufferAsked}) << c.name;
+    }
+}
+
+TEST(UploadProbeTest, HandleZeroGivesOneNulWithoutAnyMessage) {
+    HostileDesktop desktop;
+    RecordingMessageBoxes boxes;
+    test::FakePollTimer poll;
+    EXPECT_EQ(UploadProbe(desktop, boxes, poll).ReadWindowText(kNoWindow), "\0"s);
+    EXPECT_TRUE(desktop.requested.empty());
+}
+
+TEST(UploadProbeTest, HidesAndShowsTheFirstModalWindowWhateverItsCaption) {
+    enum class Op { Hide, Show };
+    const struct {
+        const char* name;
+        bool window;
+        Op op;
+        std::vector<int> shows;
+        bool pollOn;
+        bool notice;
+    } cases[] = {
+        {"hide", true, Op::Hide, {show::kHide, show::kMinimize}, true, false},
+        {"hide without a window: notice", false, Op::Hide, {}, false, true},
+        {"show", true, Op::Show, {show::kHide, show::kRestore}, false, false},
+        {"show without a window: nothing", false, Op::Show, {}, false, false},
+    };
+    for (const auto& c : cases) {
+        InMemoryDesktop desktop;
+        RecordingMessageBoxes boxes;
+        test::FakePollTimer poll;
+        const WindowHandle other = desktop.Add(kNoWindow, "AOL Frame25", "America Online");
+        const WindowHandle first =
+            c.window ? desktop.Add(kNoWindow, "_AOL_Modal", "America Online") : kNoWindow;
+        const WindowHandle second =
+            c.window ? desktop.Add(kNoWindow, "_AOL_Modal", "File Transfer - 43%") : kNoWindow;
+        const UploadProbe probe(desktop, boxes, poll);
+        c.op == Op::Hide ? probe.HideUploadWindow() : probe.ShowUploadWindow();
+        EXPECT_TRUE(desktop.ShowCommands(other).empty()) << c.name;
+        if (c.window) {
+            EXPECT_EQ(desktop.ShowCommands(first), c.shows) << c.name;
+            EXPECT_TRUE(desktop.ShowCommands(second).empty()) << c.name;
+        }
+        EXPECT_EQ(poll.IsEnabled(), c.pollOn) << c.name;
+        ASSERT_EQ(boxes.Shown().size(), c.notice ? 1u : 0u) << c.name;
+        if (c.notice) {
+            EXPECT_EQ(boxes.Shown()[0].text,
+                      "Please do not activate the upchat unless you are uploading!");
+            EXPECT_EQ(boxes.Shown()[0].caption, "Notice");
+            EXPECT_EQ(boxes.Shown()[0].style, 16u);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace snoozr::upload
