@@ -20,7 +20,9 @@ double ProcessCpuSeconds() {
     return seconds(kernel) + seconds(user);
 }
 
-double WallSeconds() { return GetTickCount64() / 1000.0; }
+double WallSeconds() {
+    return GetTickCount64() / 1000.0;
+}
 
 }  // namespace
 
@@ -36,13 +38,15 @@ int main() {
         constexpr int kLines = 2000;
         const double start = WallSeconds();
         const double cpuStart = ProcessCpuSeconds();
-        for (int i = 0; i < kLines; ++i) link.SendChat("O\xBA\xB0\x91  Idle Stats-1 Minutes");
+        for (int i = 0; i < kLines; ++i)
+            link.SendChat("O\xBA\xB0\x91  Idle Stats-1 Minutes");
         const double took = WallSeconds() - start;
         const double cpu = ProcessCpuSeconds() - cpuStart;
         client.WaitForChatLines(kLines, 30000);
-        std::printf("SendChat: %d lines in %.2f s = %.0f round trips/s, %.2f s of CPU in the "
-                    "sender (%zu logged by the stand-in)\n",
-                    kLines, took, kLines / took, cpu, client.ChatLines().size());
+        std::printf(
+            "SendChat: %d lines in %.2f s = %.0f round trips/s, %.2f s of CPU in the "
+            "sender (%zu logged by the stand-in)\n",
+            kLines, took, kLines / took, cpu, client.ChatLines().size());
     }
 
     const double cpuBefore = ProcessCpuSeconds();

@@ -21,27 +21,34 @@ bool IsChatRoom(WindowServices& windows, WindowHandle candidate) {
 
 WindowHandle ClientLink::FindChatRoom() const {
     const WindowHandle frame = windows_.FindTopLevel(client::kFrameClass, std::nullopt);
-    if (frame == kNoWindow) return kNoWindow;
+    if (frame == kNoWindow)
+        return kNoWindow;
     const WindowHandle area = windows_.FindChild(frame, kNoWindow, client::kMdiClass, std::nullopt);
-    if (area == kNoWindow) return kNoWindow;
+    if (area == kNoWindow)
+        return kNoWindow;
     // Rooms are tried from the top of the MDI area's z-order down; hidden ones included.
     for (WindowHandle candidate =
              windows_.FindChild(area, kNoWindow, client::kChildClass, std::nullopt);
          candidate != kNoWindow;
          candidate = windows_.FindChild(area, candidate, client::kChildClass, std::nullopt)) {
-        if (IsChatRoom(windows_, candidate)) return candidate;
+        if (IsChatRoom(windows_, candidate))
+            return candidate;
     }
     return kNoWindow;
 }
 
 void ClientLink::SendChat(std::string_view text) const {
     const WindowHandle room = FindChatRoom();
-    if (room == kNoWindow) return;
+    if (room == kNoWindow)
+        return;
     // The first RICHCNTL is the room's transcript; the second is the input box.
-    const WindowHandle first = windows_.FindChild(room, kNoWindow, client::kRichClass, std::nullopt);
-    if (first == kNoWindow) return;
+    const WindowHandle first =
+        windows_.FindChild(room, kNoWindow, client::kRichClass, std::nullopt);
+    if (first == kNoWindow)
+        return;
     const WindowHandle input = windows_.FindChild(room, first, client::kRichClass, std::nullopt);
-    if (input == kNoWindow) return;
+    if (input == kNoWindow)
+        return;
     windows_.SetText(input, text);
     windows_.Send(input, msg::kChar, 13, 0);
 }

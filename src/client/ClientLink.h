@@ -15,7 +15,7 @@
 namespace snoozr {
 
 class ClientLink {
-public:
+  public:
     ClientLink(WindowServices& windows, EventLoop& events, MessageBoxService& messageBoxes)
         : windows_(windows), events_(events), messageBoxes_(messageBoxes) {}
 
@@ -38,7 +38,7 @@ public:
     WindowServices& Windows() const { return windows_; }
     EventLoop& Events() const { return events_; }
 
-private:
+  private:
     WindowServices& windows_;
     EventLoop& events_;
     MessageBoxService& messageBoxes_;

@@ -11,7 +11,7 @@ using MonoClock = std::chrono::steady_clock;
 using MonoTime = MonoClock::time_point;
 
 class EventLoop {
-public:
+  public:
     virtual ~EventLoop() = default;
 
     // Monotonic time: the measure of every wait.

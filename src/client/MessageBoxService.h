@@ -19,7 +19,7 @@ constexpr int kAnswerNo = 7;
 constexpr std::string_view kAppTitle = "Snoozr 2.5";
 
 class MessageBoxService {
-public:
+  public:
     virtual ~MessageBoxService() = default;
     // Shows a modal box and returns the answer (mb::kAnswer...).
     virtual int Show(std::string_view text, std::string_view caption, unsigned style) = 0;

@@ -37,7 +37,7 @@ constexpr int kRestore = 9;
 }  // namespace show
 
 class WindowServices {
-public:
+  public:
     virtual ~WindowServices() = default;
 
     // First top-level window (top of the z-order first) of the class, with the caption when

@@ -9,7 +9,9 @@ namespace {
 constexpr std::uintptr_t kScMoveByCaption = 0xF012;  // SC_MOVE | HTCAPTION
 }
 
-void ClientLink::StayOnTop(WindowHandle window) const { windows_.MakeTopmost(window); }
+void ClientLink::StayOnTop(WindowHandle window) const {
+    windows_.MakeTopmost(window);
+}
 
 void ClientLink::DragWindow(WindowHandle window) const {
     // The press gave the window the capture; the system's move loop needs it released.
@@ -24,12 +26,12 @@ void ClientLink::Pause(std::int32_t seconds) const {
     const double now = events_.SecondsSinceMidnight();
     const double start = std::nearbyint(now);
     const double remaining = start + static_cast<double>(seconds) - now;
-    const MonoTime deadline =
-        events_.Now() + std::chrono::duration_cast<MonoClock::duration>(
-                            std::chrono::duration<double>(remaining));
+    const MonoTime deadline = events_.Now() + std::chrono::duration_cast<MonoClock::duration>(
+                                                  std::chrono::duration<double>(remaining));
     while (events_.Now() < deadline) {
         events_.DispatchPending();
-        if (events_.Now() >= deadline) break;
+        if (events_.Now() >= deadline)
+            break;
         events_.WaitForEvents(deadline);
     }
 }
@@ -37,7 +39,8 @@ void ClientLink::Pause(std::int32_t seconds) const {
 void ClientLink::SaveTextBox(std::string_view text, const std::filesystem::path& path) {
     // Any failure (missing folder, no permission, file locked) is swallowed.
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file) return;
+    if (!file)
+        return;
     file.write(text.data(), static_cast<std::streamsize>(text.size()));
     file.write("\r\n", 2);
 }

@@ -12,7 +12,7 @@ namespace standin {
 namespace {
 
 class ChatRoom : public ChildWindow {
-public:
+  public:
     explicit ChatRoom(Client& client) : client_(client) {}
 
     void Create(HWND window) override {
@@ -55,7 +55,7 @@ public:
         }
     }
 
-private:
+  private:
     void Say(const std::string& line) {
         client_.log.Write("chat", WindowText(window_), line);
         const std::string shown = "Guest: " + line + "\r\n";

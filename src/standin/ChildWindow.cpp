@@ -60,7 +60,8 @@ HWND OpenChild(HWND mdiArea, const char* caption, std::unique_ptr<ChildWindow> b
     create.lParam = reinterpret_cast<LPARAM>(behaviour.get());
     HWND window = reinterpret_cast<HWND>(
         SendMessageA(mdiArea, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&create)));
-    if (window != nullptr) behaviour.release();  // the window owns it now
+    if (window != nullptr)
+        behaviour.release();  // the window owns it now
     return window;
 }
 

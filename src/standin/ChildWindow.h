@@ -12,7 +12,7 @@ namespace standin {
 constexpr WORD kReturnPressed = 0x7001;
 
 class ChildWindow {
-public:
+  public:
     virtual ~ChildWindow() = default;
     virtual void Create(HWND window) = 0;
     virtual void Layout(int width, int height) = 0;

@@ -11,11 +11,11 @@
 namespace standin {
 
 class EventLog {
-public:
+  public:
     explicit EventLog(const std::string& path);
     void Write(std::string_view event, std::string_view where, std::string_view bytes);
 
-private:
+  private:
     struct Closer {
         void operator()(std::FILE* file) const { std::fclose(file); }
     };

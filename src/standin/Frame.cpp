@@ -89,8 +89,8 @@ HWND CreateFrame(Client& client) {
     HWND toolbar = inside(client.frame, "AOL Toolbar", 0, 760);
     HWND bar = inside(toolbar, "_AOL_Toolbar", 0, 400);
     HWND combo = inside(bar, "_AOL_Combobox", 0, 300);
-    client.keywordBox = CreateWindowExA(0, "Edit", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 0,
-                                        0, 300, 24, combo, nullptr, instance, nullptr);
+    client.keywordBox = CreateWindowExA(0, "Edit", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 0, 0,
+                                        300, 24, combo, nullptr, instance, nullptr);
     SendMessageA(client.keywordBox, WM_SETFONT,
                  reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     g_keywordEditProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
@@ -98,11 +98,10 @@ HWND CreateFrame(Client& client) {
 
     CLIENTCREATESTRUCT mdi{};
     mdi.idFirstChild = 1000;
-    client.mdiArea = CreateWindowExA(WS_EX_CLIENTEDGE, "MDIClient", nullptr,
-                                     WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_VSCROLL |
-                                         WS_HSCROLL,
-                                     0, kToolbarHeight, 760, 500, client.frame, nullptr, instance,
-                                     &mdi);
+    client.mdiArea =
+        CreateWindowExA(WS_EX_CLIENTEDGE, "MDIClient", nullptr,
+                        WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL, 0,
+                        kToolbarHeight, 760, 500, client.frame, nullptr, instance, &mdi);
     return client.frame;
 }
 

@@ -18,7 +18,8 @@ std::vector<std::string> Words(const std::string& line) {
             quoted = !quoted;
             any = true;
         } else if ((c == ' ' || c == '\t') && !quoted) {
-            if (any) words.push_back(word);
+            if (any)
+                words.push_back(word);
             word.clear();
             any = false;
         } else {
@@ -26,7 +27,8 @@ std::vector<std::string> Words(const std::string& line) {
             any = true;
         }
     }
-    if (any) words.push_back(word);
+    if (any)
+        words.push_back(word);
     return words;
 }
 

@@ -9,8 +9,8 @@
 namespace standin {
 
 Client& TheClient() {
-    static Client client{ParseOptions(GetCommandLineA()), EventLog(""), nullptr, nullptr, nullptr,
-                         nullptr};
+    static Client client{
+        ParseOptions(GetCommandLineA()), EventLog(""), nullptr, nullptr, nullptr, nullptr};
     return client;
 }
 

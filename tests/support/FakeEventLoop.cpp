@@ -19,7 +19,8 @@ double FakeEventLoop::SecondsSinceMidnight() const {
 
 void FakeEventLoop::DispatchPending() {
     ++dispatches_;
-    if (everyDispatch_) everyDispatch_();
+    if (everyDispatch_)
+        everyDispatch_();
     while (!events_.empty() && events_.begin()->first <= now_) {
         auto event = std::move(events_.begin()->second);
         events_.erase(events_.begin());
@@ -30,8 +31,10 @@ void FakeEventLoop::DispatchPending() {
 void FakeEventLoop::WaitForEvents(MonoTime deadline) {
     ++sleeps_;
     MonoTime wake = deadline;
-    if (!events_.empty() && events_.begin()->first < wake) wake = events_.begin()->first;
-    if (wake > now_) now_ = wake;
+    if (!events_.empty() && events_.begin()->first < wake)
+        wake = events_.begin()->first;
+    if (wake > now_)
+        now_ = wake;
 }
 
 }  // namespace snoozr::test

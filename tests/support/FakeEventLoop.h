@@ -11,7 +11,7 @@
 namespace snoozr::test {
 
 class FakeEventLoop : public EventLoop {
-public:
+  public:
     explicit FakeEventLoop(double secondsSinceMidnight = 0.0)
         : midnightOffset_(secondsSinceMidnight) {}
 
@@ -31,7 +31,7 @@ public:
     void DispatchPending() override;
     void WaitForEvents(MonoTime deadline) override;
 
-private:
+  private:
     double midnightOffset_;
     MonoTime now_{};
     std::multimap<MonoTime, std::function<void()>> events_;

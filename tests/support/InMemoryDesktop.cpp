@@ -27,9 +27,11 @@ WindowHandle InMemoryDesktop::Add(WindowHandle parent, std::string className, st
 
 void InMemoryDesktop::Remove(WindowHandle window) {
     auto found = windows_.find(window);
-    if (found == windows_.end()) return;
+    if (found == windows_.end())
+        return;
     const std::vector<WindowHandle> children = found->second.children;
-    for (WindowHandle child : children) Remove(child);
+    for (WindowHandle child : children)
+        Remove(child);
     auto& siblings = Siblings(windows_.at(window).parent);
     siblings.erase(std::remove(siblings.begin(), siblings.end(), window), siblings.end());
     windows_.erase(window);
@@ -56,7 +58,8 @@ void InMemoryDesktop::SetCaption(WindowHandle window, std::string caption) {
 std::vector<RecordedMessage> InMemoryDesktop::MessagesTo(WindowHandle window) const {
     std::vector<RecordedMessage> result;
     for (const auto& message : messages_) {
-        if (message.window == window) result.push_back(message);
+        if (message.window == window)
+            result.push_back(message);
     }
     return result;
 }
@@ -71,7 +74,8 @@ WindowHandle InMemoryDesktop::Search(const std::vector<WindowHandle>& order, Win
     auto it = order.begin();
     if (after != kNoWindow) {
         it = std::find(order.begin(), order.end(), after);
-        if (it == order.end()) return kNoWindow;
+        if (it == order.end())
+            return kNoWindow;
         ++it;
     }
     for (; it != order.end(); ++it) {
@@ -92,17 +96,21 @@ WindowHandle InMemoryDesktop::FindTopLevel(std::string_view className,
 WindowHandle InMemoryDesktop::FindChild(WindowHandle parent, WindowHandle after,
                                         std::string_view className,
                                         std::optional<std::string_view> caption) {
-    if (parent == kNoWindow) return Search(topLevel_, after, className, caption);
-    if (!Exists(parent)) return kNoWindow;
+    if (parent == kNoWindow)
+        return Search(topLevel_, after, className, caption);
+    if (!Exists(parent))
+        return kNoWindow;
     return Search(windows_.at(parent).children, after, className, caption);
 }
 
 void InMemoryDesktop::Record(RecordedMessage message) {
-    if (!Exists(message.window)) return;  // a message to no window does nothing
+    if (!Exists(message.window))
+        return;  // a message to no window does nothing
     messages_.push_back(message);
     // The reaction may change the desktop, this window included; copy it first.
     Reaction reaction = windows_.at(message.window).reaction;
-    if (reaction) reaction(message);
+    if (reaction)
+        reaction(message);
 }
 
 std::intptr_t InMemoryDesktop::Send(WindowHandle window, unsigned message, std::uintptr_t wParam,
@@ -117,7 +125,8 @@ void InMemoryDesktop::Post(WindowHandle window, unsigned message, std::uintptr_t
 }
 
 void InMemoryDesktop::SetText(WindowHandle window, std::string_view text) {
-    if (!Exists(window)) return;
+    if (!Exists(window))
+        return;
     windows_.at(window).caption = std::string(text);
     Record({window, msg::kSetText, 0, 0, std::string(text), false});
 }
@@ -130,21 +139,24 @@ std::size_t InMemoryDesktop::GetTextLength(WindowHandle window) {
 std::string InMemoryDesktop::GetText(WindowHandle window, std::size_t bufferSize) {
     Record({window, msg::kGetText, bufferSize, 0, "", false});
     std::string buffer(bufferSize, '\0');
-    if (bufferSize == 0 || !Exists(window)) return buffer;
+    if (bufferSize == 0 || !Exists(window))
+        return buffer;
     const std::string& caption = windows_.at(window).caption;
     std::copy_n(caption.begin(), std::min(caption.size(), bufferSize - 1), buffer.begin());
     return buffer;
 }
 
 void InMemoryDesktop::Show(WindowHandle window, int command) {
-    if (!Exists(window)) return;
+    if (!Exists(window))
+        return;
     Window& w = windows_.at(window);
     w.shows.push_back(command);
     w.visible = command != 0;
 }
 
 void InMemoryDesktop::MakeTopmost(WindowHandle window) {
-    if (Exists(window)) windows_.at(window).topmost = true;
+    if (Exists(window))
+        windows_.at(window).topmost = true;
 }
 
 }  // namespace snoozr::test

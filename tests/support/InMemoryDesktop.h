@@ -22,14 +22,14 @@ struct RecordedMessage {
 };
 
 class InMemoryDesktop : public WindowServices {
-public:
+  public:
     using Reaction = std::function<void(const RecordedMessage&)>;
 
     // A new window goes to the bottom of its siblings' z-order, as child windows do on
     // Windows; kNoWindow as parent makes a top-level window.
     WindowHandle Add(WindowHandle parent, std::string className, std::string caption = "");
-    void Remove(WindowHandle window);         // with its children
-    void BringToTop(WindowHandle window);     // top of its siblings' z-order
+    void Remove(WindowHandle window);      // with its children
+    void BringToTop(WindowHandle window);  // top of its siblings' z-order
     void SetVisible(WindowHandle window, bool visible);
     void React(WindowHandle window, Reaction reaction);
 
@@ -62,7 +62,7 @@ public:
     void MakeTopmost(WindowHandle window) override;
     void ReleaseCapture() override { ++captureReleases_; }
 
-private:
+  private:
     struct Window {
         std::string className;
         std::string caption;

@@ -17,19 +17,20 @@ struct ShownBox {
 };
 
 class RecordingMessageBoxes : public MessageBoxService {
-public:
+  public:
     void Answer(int answer) { answers_.push_back(answer); }
     const std::vector<ShownBox>& Shown() const { return shown_; }
 
     int Show(std::string_view text, std::string_view caption, unsigned style) override {
         shown_.push_back({std::string(text), std::string(caption), style});
-        if (answers_.empty()) return (style & 0xF) == mb::kYesNo ? mb::kAnswerNo : mb::kAnswerOk;
+        if (answers_.empty())
+            return (style & 0xF) == mb::kYesNo ? mb::kAnswerNo : mb::kAnswerOk;
         const int answer = answers_.front();
         answers_.pop_front();
         return answer;
     }
 
-private:
+  private:
     std::deque<int> answers_;
     std::vector<ShownBox> shown_;
 };

@@ -50,6 +50,7 @@ int main(int argc, char** argv) {
     walk.Shot("started");
 
     std::printf("\nThe room's transcript:\n");
-    for (const auto& line : client.ChatLines()) std::printf("  %s\n", ToUtf8(line).c_str());
+    for (const auto& line : client.ChatLines())
+        std::printf("  %s\n", ToUtf8(line).c_str());
     return 0;
 }

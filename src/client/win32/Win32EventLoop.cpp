@@ -11,14 +11,16 @@ double Win32EventLoop::SecondsSinceMidnight() const {
 }
 
 void Win32EventLoop::Dispatch(MSG& message) {
-    if (filter_ && filter_(message)) return;
+    if (filter_ && filter_(message))
+        return;
     TranslateMessage(&message);
     DispatchMessageA(&message);
 }
 
 int Win32EventLoop::Run() {
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) Dispatch(message);
+    while (GetMessageA(&message, nullptr, 0, 0) > 0)
+        Dispatch(message);
     return static_cast<int>(message.wParam);
 }
 
@@ -37,7 +39,8 @@ void Win32EventLoop::DispatchPending() {
 void Win32EventLoop::WaitForEvents(MonoTime deadline) {
     const auto remaining =
         std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Now()).count();
-    if (remaining <= 0) return;
+    if (remaining <= 0)
+        return;
     // Round up, so the wait does not wake just before its deadline and spin for the rest.
     MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(remaining + 1), QS_ALLINPUT,
                                 MWMO_INPUTAVAILABLE);

@@ -11,7 +11,7 @@
 namespace snoozr {
 
 class Win32EventLoop : public EventLoop {
-public:
+  public:
     // Returns true when it has handled the message itself (for instance IsDialogMessage).
     using MessageFilter = std::function<bool(MSG&)>;
 
@@ -25,7 +25,7 @@ public:
     void DispatchPending() override;
     void WaitForEvents(MonoTime deadline) override;
 
-private:
+  private:
     void Dispatch(MSG& message);
 
     MessageFilter filter_;

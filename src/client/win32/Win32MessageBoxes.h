@@ -7,7 +7,7 @@ namespace snoozr {
 // Modal message boxes owned by the program's active window, so they stay in front of the
 // program's topmost windows.
 class Win32MessageBoxes : public MessageBoxService {
-public:
+  public:
     int Show(std::string_view text, std::string_view caption, unsigned style) override;
 };
 

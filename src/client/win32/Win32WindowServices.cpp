@@ -8,7 +8,8 @@ namespace snoozr {
 namespace {
 
 LRESULT BoundedSend(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (window == nullptr) return 0;
+    if (window == nullptr)
+        return 0;
     DWORD_PTR result = 0;
     if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG | SMTO_NORMAL,
                              Win32WindowServices::kSendTimeoutMs, &result)) {
@@ -18,7 +19,8 @@ LRESULT BoundedSend(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 std::optional<std::string> ZeroTerminated(std::optional<std::string_view> text) {
-    if (!text) return std::nullopt;
+    if (!text)
+        return std::nullopt;
     return std::string(*text);
 }
 
@@ -47,7 +49,8 @@ std::intptr_t Win32WindowServices::Send(WindowHandle window, unsigned message,
 
 void Win32WindowServices::Post(WindowHandle window, unsigned message, std::uintptr_t wParam,
                                std::intptr_t lParam) {
-    if (window != kNoWindow) PostMessageA(ToHwnd(window), message, wParam, lParam);
+    if (window != kNoWindow)
+        PostMessageA(ToHwnd(window), message, wParam, lParam);
 }
 
 void Win32WindowServices::SetText(WindowHandle window, std::string_view text) {
@@ -63,20 +66,24 @@ std::size_t Win32WindowServices::GetTextLength(WindowHandle window) {
 std::string Win32WindowServices::GetText(WindowHandle window, std::size_t bufferSize) {
     bufferSize = std::min(bufferSize, kMaxTextLength + 1);
     std::string buffer(bufferSize, '\0');
-    if (bufferSize == 0) return buffer;
+    if (bufferSize == 0)
+        return buffer;
     BoundedSend(ToHwnd(window), WM_GETTEXT, bufferSize, reinterpret_cast<LPARAM>(buffer.data()));
     buffer.back() = '\0';  // whatever the other program wrote, the text ends in the buffer
     return buffer;
 }
 
 void Win32WindowServices::Show(WindowHandle window, int command) {
-    if (window != kNoWindow) ShowWindow(ToHwnd(window), command);
+    if (window != kNoWindow)
+        ShowWindow(ToHwnd(window), command);
 }
 
 void Win32WindowServices::MakeTopmost(WindowHandle window) {
     SetWindowPos(ToHwnd(window), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
-void Win32WindowServices::ReleaseCapture() { ::ReleaseCapture(); }
+void Win32WindowServices::ReleaseCapture() {
+    ::ReleaseCapture();
+}
 
 }  // namespace snoozr

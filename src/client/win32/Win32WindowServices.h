@@ -9,11 +9,15 @@
 
 namespace snoozr {
 
-inline HWND ToHwnd(WindowHandle window) { return reinterpret_cast<HWND>(window); }
-inline WindowHandle FromHwnd(HWND window) { return reinterpret_cast<WindowHandle>(window); }
+inline HWND ToHwnd(WindowHandle window) {
+    return reinterpret_cast<HWND>(window);
+}
+inline WindowHandle FromHwnd(HWND window) {
+    return reinterpret_cast<WindowHandle>(window);
+}
 
 class Win32WindowServices : public WindowServices {
-public:
+  public:
     // How long one send may wait for another program; a program marked hung aborts at once.
     static constexpr UINT kSendTimeoutMs = 5000;
     // The largest text read from another program's window.

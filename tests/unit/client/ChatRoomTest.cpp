@@ -12,10 +12,11 @@ using test::InMemoryDesktop;
 
 // A client frame with its MDI area; rooms are added below it.
 class ChatRoomTest : public ::testing::Test {
-protected:
+  protected:
     WindowHandle AddRoom(std::vector<std::string_view> childClasses) {
         const WindowHandle room = desktop.Add(area, "AOL Child", "Lobby");
-        for (auto cls : childClasses) desktop.Add(room, std::string(cls));
+        for (auto cls : childClasses)
+            desktop.Add(room, std::string(cls));
         return room;
     }
     WindowHandle FullRoom() {
@@ -33,10 +34,10 @@ TEST_F(ChatRoomTest, RoomSearchRules) {
     struct Case {
         const char* name;
         std::vector<std::vector<std::string_view>> rooms;  // top of the z-order first
-        int expected;                                       // index of the room found, -1 none
+        int expected;                                      // index of the room found, -1 none
     };
-    const std::vector<std::string_view> full = {"RICHCNTL", "RICHCNTL", "_AOL_Listbox",
-                                                "_AOL_Icon", "_AOL_Static"};
+    const std::vector<std::string_view> full = {"RICHCNTL", "RICHCNTL", "_AOL_Listbox", "_AOL_Icon",
+                                                "_AOL_Static"};
     const Case cases[] = {
         {"no rooms", {}, -1},
         {"first passing room wins", {full, full}, 0},
@@ -57,7 +58,8 @@ TEST_F(ChatRoomTest, RoomSearchRules) {
         std::vector<WindowHandle> rooms;
         for (const auto& children : c.rooms) {
             rooms.push_back(d.Add(a, "AOL Child"));
-            for (auto cls : children) d.Add(rooms.back(), std::string(cls));
+            for (auto cls : children)
+                d.Add(rooms.back(), std::string(cls));
         }
         EXPECT_EQ(l.FindChatRoom(), c.expected < 0 ? kNoWindow : rooms[c.expected]) << c.name;
     }
@@ -71,8 +73,8 @@ TEST_F(ChatRoomTest, HiddenRoomsAreNotSkipped) {
 }
 
 TEST_F(ChatRoomTest, ClassesMatchWithoutRegardToCase) {
-    const WindowHandle room = AddRoom({"richcntl", "RichCntl", "_aol_listbox", "_AOL_ICON",
-                                       "_Aol_Static"});
+    const WindowHandle room =
+        AddRoom({"richcntl", "RichCntl", "_aol_listbox", "_AOL_ICON", "_Aol_Static"});
     EXPECT_EQ(link.FindChatRoom(), room);
 }
 
@@ -95,19 +97,23 @@ TEST_F(ChatRoomTest, FrameWithoutMdiAreaGivesNoRoom) {
 }
 
 TEST_F(ChatRoomTest, LineGoesToTheSecondRichControlThenEnter) {
-    const WindowHandle room = AddRoom({"RICHCNTL", "_AOL_Listbox", "RICHCNTL", "RICHCNTL",
-                                       "_AOL_Icon", "_AOL_Static"});
+    const WindowHandle room =
+        AddRoom({"RICHCNTL", "_AOL_Listbox", "RICHCNTL", "RICHCNTL", "_AOL_Icon", "_AOL_Static"});
     const WindowHandle transcript = desktop.FindChild(room, kNoWindow, "RICHCNTL", std::nullopt);
     const WindowHandle input = desktop.FindChild(room, transcript, "RICHCNTL", std::nullopt);
     desktop.ClearMessages();
 
-    link.SendChat("Oº°‘  STARTED IDLE¨°ºO");
+    link.SendChat(
+        "O\xBA\xB0\x91  STARTED IDLE\xA8\xB0\xBA"
+        "O");
 
     const auto& messages = desktop.Messages();
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[0].window, input);
     EXPECT_EQ(messages[0].message, msg::kSetText);
-    EXPECT_EQ(messages[0].text, "Oº°‘  STARTED IDLE¨°ºO");
+    EXPECT_EQ(messages[0].text,
+              "O\xBA\xB0\x91  STARTED IDLE\xA8\xB0\xBA"
+              "O");
     EXPECT_FALSE(messages[0].posted);
     EXPECT_EQ(messages[1].window, input);
     EXPECT_EQ(messages[1].message, msg::kChar);

@@ -17,14 +17,13 @@ TEST(PauseTest, RoundingOfTheStart) {
         double expectedLength;
     };
     const Case cases[] = {
-        {10.2, 0, 0.0},     // early in a second: returns at once
-        {10.7, 0, 0.3},     // late in a second: waits for the next whole second
-        {10.5, 0, 0.0},     // a half goes to the even neighbour, 10
-        {11.5, 0, 0.5},     // and here to 12
-        {10.2, -5, 0.0},    // negative: at once
-        {10.2, 59, 58.8},   // start is 10, ends when the clock reads 69.0
-        {10.0, 1, 1.0},
-        {86399.8, 1, 1.2},  // across midnight it still ends on time
+        {10.2, 0, 0.0},                       // early in a second: returns at once
+        {10.7, 0, 0.3},                       // late in a second: waits for the next whole second
+        {10.5, 0, 0.0},                       // a half goes to the even neighbour, 10
+        {11.5, 0, 0.5},                       // and here to 12
+        {10.2, -5, 0.0},                      // negative: at once
+        {10.2, 59, 58.8},                     // start is 10, ends when the clock reads 69.0
+        {10.0, 1, 1.0},   {86399.8, 1, 1.2},  // across midnight it still ends on time
     };
     for (const Case& c : cases) {
         test::FakeEventLoop events(c.startedAt);
@@ -43,9 +42,8 @@ TEST(PauseTest, EventsRunInsideThePauseAndItSleepsBetweenThem) {
     test::RecordingMessageBoxes boxes;
     ClientLink link(desktop, events, boxes);
     std::vector<double> ran;
-    for (double at : {0.25, 1.0, 2.5}) events.After(std::chrono::duration<double>(at), [&] {
-        ran.push_back(events.Elapsed());
-    });
+    for (double at : {0.25, 1.0, 2.5})
+        events.After(std::chrono::duration<double>(at), [&] { ran.push_back(events.Elapsed()); });
     link.Pause(3);
     EXPECT_EQ(ran, (std::vector<double>{0.25, 1.0, 2.5}));
     EXPECT_DOUBLE_EQ(events.Elapsed(), 3.0);

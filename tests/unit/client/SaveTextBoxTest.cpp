@@ -14,11 +14,12 @@ std::string ReadAll(const std::filesystem::path& path) {
 }
 
 class SaveTextBoxTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        folder = std::filesystem::temp_directory_path() /
-                 ("snoozr-save-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        folder =
+            std::filesystem::temp_directory_path() /
+            ("snoozr-save-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::remove_all(folder);
         std::filesystem::create_directories(folder);
     }
@@ -38,7 +39,8 @@ TEST_F(SaveTextBoxTest, WritesTextAndOneLineEnd) {
     };
     for (const auto& c : cases) {
         const auto path = folder / "UpLog";
-        for (const auto& text : c.writes) ClientLink::SaveTextBox(text, path);
+        for (const auto& text : c.writes)
+            ClientLink::SaveTextBox(text, path);
         EXPECT_EQ(ReadAll(path), c.expected);
         std::filesystem::remove(path);
     }

@@ -25,9 +25,8 @@ TEST(WindowUtilitiesTest, DragReleasesTheCaptureThenAsksForACaptionMove) {
     ClientLink link(desktop, events, boxes);
     const WindowHandle window = desktop.Add(kNoWindow, "SnoozrForm", "Snoozr 2.5");
     int releasesAtMove = -1;
-    desktop.React(window, [&](const test::RecordedMessage&) {
-        releasesAtMove = desktop.CaptureReleases();
-    });
+    desktop.React(
+        window, [&](const test::RecordedMessage&) { releasesAtMove = desktop.CaptureReleases(); });
     link.DragWindow(window);
     ASSERT_EQ(desktop.Messages().size(), 1u);
     const auto& m = desktop.Messages()[0];

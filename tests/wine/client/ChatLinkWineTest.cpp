@@ -14,7 +14,7 @@ namespace {
 using wine::StandIn;
 
 class ChatLinkWineTest : public ::testing::Test {
-protected:
+  protected:
     Win32WindowServices windows;
     Win32EventLoop events;
     Win32MessageBoxes boxes;
@@ -24,7 +24,8 @@ protected:
 TEST_F(ChatLinkWineTest, CodePage1252BytesArriveUnchanged) {
     StandIn client;
     std::string everyPrintable;
-    for (int byte = 0x20; byte <= 0xFF; ++byte) everyPrintable += static_cast<char>(byte);
+    for (int byte = 0x20; byte <= 0xFF; ++byte)
+        everyPrintable += static_cast<char>(byte);
     link.SendChat("O\xBA\xB0\x91  idle");
     link.SendChat(everyPrintable);
     ASSERT_TRUE(client.WaitForChatLines(2, 10000));
@@ -42,7 +43,8 @@ TEST_F(ChatLinkWineTest, LineGoesToTheFrontRoomAndFollowsIt) {
     const auto events = client.Events();
     std::vector<std::pair<std::string, std::string>> said;
     for (const auto& e : events)
-        if (e.event == "chat") said.emplace_back(e.where, e.bytes);
+        if (e.event == "chat")
+            said.emplace_back(e.where, e.bytes);
     EXPECT_EQ(said, (std::vector<std::pair<std::string, std::string>>{
                         {"Lobby 2", "to the second"}, {"Lobby 1", "to the first"}}));
     EXPECT_NE(client.Transcript(client.Room(1)).find("Guest: to the first"), std::string::npos);
@@ -51,13 +53,15 @@ TEST_F(ChatLinkWineTest, LineGoesToTheFrontRoomAndFollowsIt) {
 TEST_F(ChatLinkWineTest, LinesArriveInCallOrderAndTheBoxIsEmptied) {
     StandIn client;
     std::vector<std::string> sent;
-    for (int i = 0; i < 25; ++i) sent.push_back("line " + std::to_string(i));
-    for (const auto& line : sent) link.SendChat(line);
+    for (int i = 0; i < 25; ++i)
+        sent.push_back("line " + std::to_string(i));
+    for (const auto& line : sent)
+        link.SendChat(line);
     ASSERT_TRUE(client.WaitForChatLines(sent.size(), 10000));
     EXPECT_EQ(client.ChatLines(), sent);
     const HWND room = client.Room(1);
-    const HWND input = FindWindowExA(room, FindWindowExA(room, nullptr, "RICHCNTL", nullptr),
-                                     "RICHCNTL", nullptr);
+    const HWND input =
+        FindWindowExA(room, FindWindowExA(room, nullptr, "RICHCNTL", nullptr), "RICHCNTL", nullptr);
     EXPECT_EQ(wine::WindowText(input), "");
 }
 
@@ -72,7 +76,8 @@ TEST_F(ChatLinkWineTest, HungClientDoesNotFreezeTheSender) {
     link.SendChat("into a hung client");
     // The send gave up while the client was still frozen.
     bool thawed = false;
-    for (const auto& e : client.Events()) thawed = thawed || e.event == "thawed";
+    for (const auto& e : client.Events())
+        thawed = thawed || e.event == "thawed";
     EXPECT_FALSE(thawed);
 }
 

@@ -22,7 +22,7 @@ TEST(StandInWineTest, RoomHasTheClientsChildrenInOrder) {
     for (HWND child = GetWindow(room, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         classes.push_back(wine::ClassOf(child));
     EXPECT_EQ(classes, (std::vector<std::string>{"RICHCNTL", "RICHCNTL", "_AOL_Listbox",
-                                                  "_AOL_Icon", "_AOL_Static"}));
+                                                 "_AOL_Icon", "_AOL_Static"}));
     const HWND keyword = FindWindowExA(
         FindWindowExA(FindWindowExA(FindWindowExA(client.Frame(), nullptr, "AOL Toolbar", nullptr),
                                     nullptr, "_AOL_Toolbar", nullptr),

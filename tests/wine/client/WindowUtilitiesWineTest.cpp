@@ -16,10 +16,10 @@ namespace snoozr {
 namespace {
 
 class WindowUtilitiesWineTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        window = CreateWindowExA(0, "STATIC", "utility test", WS_POPUP | WS_VISIBLE, 100, 100,
-                                 120, 80, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        window = CreateWindowExA(0, "STATIC", "utility test", WS_POPUP | WS_VISIBLE, 100, 100, 120,
+                                 80, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
         ASSERT_NE(window, nullptr);
     }
     void TearDown() override { DestroyWindow(window); }
@@ -45,7 +45,8 @@ TEST_F(WindowUtilitiesWineTest, TimerTicksRunInsideAPause) {
     int ticks = 0;
     static int* counter = nullptr;
     counter = &ticks;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) { ++*counter; });
+    const UINT_PTR timer =
+        SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) { ++*counter; });
     link.Pause(2);  // between 1.5 and 2.5 s, depending on where in its second it began
     KillTimer(nullptr, timer);
     EXPECT_GE(ticks, 10);

@@ -16,9 +16,9 @@ std::filesystem::path BinDir() {
 
 std::filesystem::path FreshTempDir(const std::string& name) {
     static std::atomic<int> counter{0};
-    const auto folder = BinDir() / "test-runs" /
-                        (name + "-" + std::to_string(GetCurrentProcessId()) + "-" +
-                         std::to_string(counter++));
+    const auto folder =
+        BinDir() / "test-runs" /
+        (name + "-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++));
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     return folder;
@@ -40,7 +40,8 @@ Process::Process(const std::filesystem::path& exe, const std::string& arguments,
 }
 
 Process::~Process() {
-    if (process_ == nullptr) return;
+    if (process_ == nullptr)
+        return;
     if (Running()) {
         TerminateProcess(process_, 1);
         WaitForSingleObject(process_, 5000);
@@ -58,13 +59,15 @@ bool Process::WaitForExit(DWORD milliseconds) const {
 
 DWORD Process::ExitCode() const {
     DWORD code = STILL_ACTIVE;
-    if (process_ != nullptr) GetExitCodeProcess(process_, &code);
+    if (process_ != nullptr)
+        GetExitCodeProcess(process_, &code);
     return code;
 }
 
 double Process::CpuSeconds() const {
     FILETIME created, exited, kernel, user;
-    if (!GetProcessTimes(process_, &created, &exited, &kernel, &user)) return -1;
+    if (!GetProcessTimes(process_, &created, &exited, &kernel, &user))
+        return -1;
     auto seconds = [](FILETIME t) {
         return ((static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 1e7;
     };
@@ -74,8 +77,10 @@ double Process::CpuSeconds() const {
 HWND WaitFor(const std::function<HWND()>& find, DWORD milliseconds) {
     const ULONGLONG end = GetTickCount64() + milliseconds;
     for (;;) {
-        if (HWND found = find()) return found;
-        if (GetTickCount64() >= end) return nullptr;
+        if (HWND found = find())
+            return found;
+        if (GetTickCount64() >= end)
+            return nullptr;
         Sleep(20);
     }
 }
@@ -83,8 +88,10 @@ HWND WaitFor(const std::function<HWND()>& find, DWORD milliseconds) {
 bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds) {
     const ULONGLONG end = GetTickCount64() + milliseconds;
     for (;;) {
-        if (condition()) return true;
-        if (GetTickCount64() >= end) return false;
+        if (condition())
+            return true;
+        if (GetTickCount64() >= end)
+            return false;
         Sleep(20);
     }
 }
@@ -99,7 +106,8 @@ std::vector<HWND> TopLevelWindows(DWORD processId) {
             auto* s = reinterpret_cast<Search*>(data);
             DWORD owner = 0;
             GetWindowThreadProcessId(window, &owner);
-            if (owner == s->processId) s->found.push_back(window);
+            if (owner == s->processId)
+                s->found.push_back(window);
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&search));
@@ -109,20 +117,26 @@ std::vector<HWND> TopLevelWindows(DWORD processId) {
 HWND FindProcessWindow(DWORD processId, const std::string& caption, const char* className,
                        bool visibleOnly) {
     for (HWND window : TopLevelWindows(processId)) {
-        if (WindowText(window) != caption) continue;
-        if (className != nullptr && ClassOf(window) != className) continue;
-        if (visibleOnly && !IsWindowVisible(window)) continue;
+        if (WindowText(window) != caption)
+            continue;
+        if (className != nullptr && ClassOf(window) != className)
+            continue;
+        if (visibleOnly && !IsWindowVisible(window))
+            continue;
         return window;
     }
     return nullptr;
 }
 
-bool AnyWindowOf(DWORD processId) { return !TopLevelWindows(processId).empty(); }
+bool AnyWindowOf(DWORD processId) {
+    return !TopLevelWindows(processId).empty();
+}
 
 std::string WindowText(HWND window) {
     // GetWindowText does not read a control of another program: ask the window itself.
     DWORD_PTR length = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 5000, &length)) return "";
+    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 5000, &length))
+        return "";
     std::string text(length + 1, '\0');
     DWORD_PTR copied = 0;
     SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
@@ -157,17 +171,23 @@ void SendMouse(DWORD flags) {
 
 DWORD DownFlag(Button button) {
     switch (button) {
-        case Button::kRight: return MOUSEEVENTF_RIGHTDOWN;
-        case Button::kMiddle: return MOUSEEVENTF_MIDDLEDOWN;
-        default: return MOUSEEVENTF_LEFTDOWN;
+        case Button::kRight:
+            return MOUSEEVENTF_RIGHTDOWN;
+        case Button::kMiddle:
+            return MOUSEEVENTF_MIDDLEDOWN;
+        default:
+            return MOUSEEVENTF_LEFTDOWN;
     }
 }
 
 DWORD UpFlag(Button button) {
     switch (button) {
-        case Button::kRight: return MOUSEEVENTF_RIGHTUP;
-        case Button::kMiddle: return MOUSEEVENTF_MIDDLEUP;
-        default: return MOUSEEVENTF_LEFTUP;
+        case Button::kRight:
+            return MOUSEEVENTF_RIGHTUP;
+        case Button::kMiddle:
+            return MOUSEEVENTF_MIDDLEUP;
+        default:
+            return MOUSEEVENTF_LEFTUP;
     }
 }
 
@@ -267,9 +287,11 @@ std::string MessageBoxText(HWND box) {
     std::string text;
     for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
          child = GetWindow(child, GW_HWNDNEXT)) {
-        if (_stricmp(ClassOf(child).c_str(), "Static") != 0) continue;
+        if (_stricmp(ClassOf(child).c_str(), "Static") != 0)
+            continue;
         const std::string candidate = WindowText(child);
-        if (candidate.size() > text.size()) text = candidate;
+        if (candidate.size() > text.size())
+            text = candidate;
     }
     return text;
 }
@@ -300,7 +322,8 @@ std::vector<StandInEvent> StandIn::Events() const {
     while (std::getline(lines, line)) {
         const auto first = line.find('\t');
         const auto second = first == std::string::npos ? first : line.find('\t', first + 1);
-        if (second == std::string::npos) continue;
+        if (second == std::string::npos)
+            continue;
         events.push_back({line.substr(0, first), line.substr(first + 1, second - first - 1),
                           line.substr(second + 1)});
     }
@@ -310,7 +333,8 @@ std::vector<StandInEvent> StandIn::Events() const {
 std::vector<std::string> StandIn::ChatLines() const {
     std::vector<std::string> lines;
     for (const auto& event : Events()) {
-        if (event.event == "chat") lines.push_back(event.bytes);
+        if (event.event == "chat")
+            lines.push_back(event.bytes);
     }
     return lines;
 }
@@ -323,9 +347,13 @@ bool StandIn::WaitForEvents(std::size_t count, DWORD milliseconds) const {
     return WaitUntil([&] { return Events().size() >= count; }, milliseconds);
 }
 
-HWND StandIn::Frame() const { return FindProcessWindow(ProcessId(), "AOL Stand-in Client", "AOL Frame25"); }
+HWND StandIn::Frame() const {
+    return FindProcessWindow(ProcessId(), "AOL Stand-in Client", "AOL Frame25");
+}
 
-HWND StandIn::MdiArea() const { return FindWindowExA(Frame(), nullptr, "MDIClient", nullptr); }
+HWND StandIn::MdiArea() const {
+    return FindWindowExA(Frame(), nullptr, "MDIClient", nullptr);
+}
 
 HWND StandIn::Room(int number) const {
     const std::string caption = "Lobby " + std::to_string(number);
@@ -349,8 +377,7 @@ HWND Snoozr::Window(const std::string& caption, bool visibleOnly) const {
     return FindProcessWindow(ProcessId(), caption, nullptr, visibleOnly);
 }
 
-HWND Snoozr::WaitForWindow(const std::string& caption, DWORD milliseconds,
-                           bool visibleOnly) const {
+HWND Snoozr::WaitForWindow(const std::string& caption, DWORD milliseconds, bool visibleOnly) const {
     return WaitFor([&] { return Window(caption, visibleOnly); }, milliseconds);
 }
 

@@ -19,7 +19,7 @@ std::filesystem::path FreshTempDir(const std::string& name);
 
 // A child process, terminated when this object goes away if it still runs.
 class Process {
-public:
+  public:
     Process(const std::filesystem::path& exe, const std::string& arguments,
             const std::filesystem::path& workDir);
     ~Process();
@@ -33,7 +33,7 @@ public:
     // CPU seconds (user + kernel) the process has used so far.
     double CpuSeconds() const;
 
-private:
+  private:
     HANDLE process_ = nullptr;
     DWORD id_ = 0;
 };
@@ -84,7 +84,7 @@ struct StandInEvent {
 
 // The stand-in chat client, started with its log in a fresh folder.
 class StandIn {
-public:
+  public:
     explicit StandIn(const std::string& arguments = "");
     DWORD ProcessId() const { return process_.Id(); }
     const std::filesystem::path& Folder() const { return folder_; }
@@ -101,7 +101,7 @@ public:
     void BringToFront(HWND room) const;
     std::string Transcript(HWND room) const;
 
-private:
+  private:
     std::filesystem::path folder_;
     std::filesystem::path log_;
     Process process_;
@@ -109,15 +109,16 @@ private:
 
 // snoozr.exe, started in its own folder (where it writes its upload count file).
 class Snoozr {
-public:
+  public:
     explicit Snoozr(const std::filesystem::path& workDir);
     Process& Proc() { return process_; }
     DWORD ProcessId() const { return process_.Id(); }
     // A window of the program by caption (visible ones only when asked).
     HWND Window(const std::string& caption, bool visibleOnly = false) const;
-    HWND WaitForWindow(const std::string& caption, DWORD milliseconds, bool visibleOnly = true) const;
+    HWND WaitForWindow(const std::string& caption, DWORD milliseconds,
+                       bool visibleOnly = true) const;
 
-private:
+  private:
     Process process_;
 };
 
