@@ -11,6 +11,13 @@ namespace standin {
 
 namespace {
 
+void AppendLine(HWND transcript, const std::string& line) {
+    const std::string shown = line + "\r\n";
+    const int end = GetWindowTextLengthA(transcript);
+    SendMessageA(transcript, EM_SETSEL, end, end);
+    SendMessageA(transcript, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(shown.c_str()));
+}
+
 class ChatRoom : public ChildWindow {
   public:
     explicit ChatRoom(Client& client) : client_(client) {}
@@ -58,10 +65,7 @@ class ChatRoom : public ChildWindow {
   private:
     void Say(const std::string& line) {
         client_.log.Write("chat", WindowText(window_), line);
-        const std::string shown = "Guest: " + line + "\r\n";
-        const int end = GetWindowTextLengthA(transcript_);
-        SendMessageA(transcript_, EM_SETSEL, end, end);
-        SendMessageA(transcript_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(shown.c_str()));
+        AppendLine(transcript_, "Guest: " + line);
     }
 
     Client& client_;
@@ -74,6 +78,17 @@ class ChatRoom : public ChildWindow {
 };
 
 }  // namespace
+
+void ShowInFrontRoom(Client& client, const std::string& line) {
+    // Rooms are the MDI children with a people list; the first in z-order is in front.
+    for (HWND child = FindWindowExA(client.mdiArea, nullptr, "AOL Child", nullptr);
+         child != nullptr; child = FindWindowExA(client.mdiArea, child, "AOL Child", nullptr)) {
+        if (FindWindowExA(child, nullptr, "_AOL_Listbox", nullptr) == nullptr)
+            continue;
+        AppendLine(FindWindowExA(child, nullptr, "RICHCNTL", nullptr), line);
+        return;
+    }
+}
 
 HWND OpenChatRoom(Client& client, const std::string& caption) {
     return OpenChild(client.mdiArea, caption.c_str(), std::make_unique<ChatRoom>(client));

@@ -33,6 +33,12 @@ LRESULT CALLBACK ChildProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             SetWindowLongPtrA(window, GWLP_USERDATA, 0);
             break;
         }
+        default:
+            if (ChildWindow* behaviour = Behaviour(window);
+                behaviour != nullptr && behaviour->Other(message, wParam, lParam)) {
+                return 0;
+            }
+            break;
     }
     return DefMDIChildProcA(window, message, wParam, lParam);
 }

@@ -17,6 +17,14 @@ class ChildWindow {
     virtual void Create(HWND window) = 0;
     virtual void Layout(int width, int height) = 0;
     virtual void Command(HWND control, WORD code) = 0;
+    // Any other message (timers, the window's own posted messages, WM_DESTROY): true when
+    // handled, false to let the MDI default handling have it.
+    virtual bool Other(UINT message, WPARAM wParam, LPARAM lParam) {
+        (void)message;
+        (void)wParam;
+        (void)lParam;
+        return false;
+    }
 };
 
 // Opens an MDI child of class "AOL Child" with the caption, run by `behaviour`.

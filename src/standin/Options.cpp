@@ -56,10 +56,26 @@ Options ParseOptions(const std::string& commandLine) {
             options.frontRoom = Number(value, options.frontRoom);
         } else if (name == "--freeze-on-chat") {
             options.freezeMs = Number(value, options.freezeMs);
+        } else if (name == "--im-reply") {
+            options.imReply = value == "msgbox" ? ImReply::kMessageBox : ImReply::kSend;
+        } else if (name == "--im-delay") {
+            options.imDelayMs = Number(value, options.imDelayMs);
+        } else if (name == "--im-icons-slowly") {
+            options.imIconsSlowlyMs = Number(value, options.imIconsSlowlyMs);
+        } else if (name == "--upload") {
+            options.uploadName = value;
+        } else if (name == "--upload-seconds") {
+            options.uploadSeconds = Number(value, options.uploadSeconds);
         } else {
             continue;
         }
         ++i;
+    }
+    for (const auto& word : words) {
+        if (word == "--upload-close-at-once")
+            options.uploadCloseAtOnce = true;
+        if (word == "--no-im")
+            options.noIm = true;
     }
     return options;
 }

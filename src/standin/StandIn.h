@@ -33,7 +33,16 @@ HWND CreateFrame(Client& client);
 // A chat room in the MDI area: transcript, input box, people list, icon and status line.
 HWND OpenChatRoom(Client& client, const std::string& caption);
 
+// Shows a line in the transcript of the front chat room, if a room is open.
+void ShowInFrontRoom(Client& client, const std::string& line);
+
+// An instant-message window addressed to the screen name, in the MDI area.
+HWND OpenInstantMessage(Client& client, const std::string& screenName);
+
 // Runs a keyword typed into the toolbar box.
 void RunKeyword(Client& client, const std::string& keyword);
+
+// Opens the upload progress window for the file and starts the upload.
+void StartUpload(Client& client, const std::string& fileName);
 
 }  // namespace standin

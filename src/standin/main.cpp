@@ -34,6 +34,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
                      reinterpret_cast<WPARAM>(rooms[client.options.frontRoom - 1]), 0);
     ShowWindow(client.frame, show == SW_HIDE ? SW_SHOWNORMAL : show);
     UpdateWindow(client.frame);
+    if (!client.options.uploadName.empty())
+        StartUpload(client, client.options.uploadName);
     client.log.Write("ready", "", "");
 
     MSG message;

@@ -65,8 +65,12 @@ DWORD Process::ExitCode() const {
 }
 
 double Process::CpuSeconds() const {
+    return CpuSecondsOf(process_);
+}
+
+double CpuSecondsOf(HANDLE process) {
     FILETIME created, exited, kernel, user;
-    if (!GetProcessTimes(process_, &created, &exited, &kernel, &user))
+    if (!GetProcessTimes(process, &created, &exited, &kernel, &user))
         return -1;
     auto seconds = [](FILETIME t) {
         return ((static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 1e7;

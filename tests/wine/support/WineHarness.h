@@ -38,6 +38,10 @@ class Process {
     DWORD id_ = 0;
 };
 
+// CPU seconds (user + kernel) a process has used so far; -1 when they cannot be read.
+// GetCurrentProcess() gives the caller's own.
+double CpuSecondsOf(HANDLE process);
+
 // Polls `find` every 20 ms until it gives a window or the time is up (then nullptr).
 HWND WaitFor(const std::function<HWND()>& find, DWORD milliseconds);
 // Polls `condition` every 20 ms; true when it held before the time was up.

@@ -1,0 +1,412 @@
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+#include <stdexcept>
+#include <tuple>
+
+#include "client/ClientLink.h"
+#include "support/FakeEventLoop.h"
+#include "support/InMemoryDesktop.h"
+#include "support/RecordingMessageBoxes.h"
+
+namespace snoozr {
+namespace {
+
+using test::InMemoryDesktop;
+using test::RecordedMessage;
+using Seconds = std::chrono::duration<double>;
+// window, message, wParam, lParam, text, posted
+using Message =
+    std::tuple<WindowHandle, unsigned, std::uintptr_t, std::intptr_t, std::string, bool>;
+
+const std::string kNotOpened =
+    "America Online did not open an instant message window, so the instant message was not sent.";
+const std::string kNotSent = "America Online did not send the instant message.";
+
+// What the scripted client does when the IM window's Send button is clicked.
+enum class OnSend { kClose, kShowMessageBox, kCloseAndShowMessageBox, kNothing };
+
+struct ImWindow {
+    WindowHandle window = kNoWindow;
+    WindowHandle textBox = kNoWindow;
+    std::vector<WindowHandle> icons;
+};
+
+struct ClientMessageBox {
+    WindowHandle window = kNoWindow;
+    WindowHandle ok = kNoWindow;  // its first button; a second one follows it
+};
+
+// The client's frame with its toolbar keyword box and MDI area, a chat room already open in it,
+// and a scripted client: a keyword run in the box opens an IM window on top of the MDI area.
+class Rig {
+  public:
+    Rig() {
+        // A wait that never sleeps would never see the fake clock move: stop it rather than hang.
+        events.OnEveryDispatch([this] {
+            if (events.Dispatches() > 10000)
+                throw std::runtime_error("the wait spins");
+            if (onDispatch)
+                onDispatch();
+        });
+        WindowHandle parent = frame;
+        for (const char* cls : {"AOL Toolbar", "_AOL_Toolbar", "_AOL_Combobox", "Edit"})
+            parent = desktop.Add(parent, cls);
+        keywordBox = parent;
+        desktop.React(keywordBox, [this](const RecordedMessage& m) {
+            if (m.message != msg::kChar || m.wParam != 13 || !answerKeywords)
+                return;
+            keywords.push_back(desktop.Caption(keywordBox));
+            events.After(openDelay, [this] { OpenIm(); });
+        });
+        // A room with more than nine icons and its own rich controls: the wrong window to use.
+        const WindowHandle room = desktop.Add(area, "AOL Child", "Lobby");
+        for (const char* cls : {"RICHCNTL", "RICHCNTL", "_AOL_Listbox", "_AOL_Static"})
+            desktop.Add(room, cls);
+        for (int i = 0; i < 12; ++i)
+            desktop.Add(room, "_AOL_Icon");
+    }
+
+    // As the client builds it: a "To:" label, the message box, another rich control, icons.
+    ImWindow& OpenIm() {
+        ImWindow& im = ims.emplace_back();
+        im.window = desktop.Add(area, "AOL Child", "Send Instant Message");
+        desktop.BringToTop(im.window);
+        desktop.Add(im.window, "_AOL_Static", "To:");
+        if (withTextBox) {
+            im.textBox = desktop.Add(im.window, "RICHCNTL");
+            desktop.Add(im.window, "RICHCNTL");
+        }
+        for (int i = 0; i < iconsAtOpen; ++i)
+            AddIcon(im);
+        return im;
+    }
+
+    void AddIcon(ImWindow& im) {
+        im.icons.push_back(desktop.Add(im.window, "_AOL_Icon"));
+        if (im.icons.size() != 9)
+            return;
+        const WindowHandle window = im.window;
+        desktop.React(im.icons.back(), [this, window](const RecordedMessage& m) {
+            if (m.message != msg::kLButtonUp)
+                return;
+            if (answerDelay > Seconds::zero()) {
+                events.After(answerDelay, [this, window] { AnswerSend(window); });
+            } else {
+                AnswerSend(window);
+            }
+        });
+    }
+
+    ClientMessageBox AddMessageBox() {
+        ClientMessageBox box;
+        box.window = desktop.Add(kNoWindow, "#32770", "America Online");
+        desktop.BringToTop(box.window);
+        desktop.Add(box.window, "Static", "$IM_OFF is not currently signed on.");
+        if (messageBoxButtons) {
+            box.ok = desktop.Add(box.window, "Button", "OK");
+            desktop.Add(box.window, "Button", "Help");
+        }
+        messageBoxes.push_back(box);
+        return box;
+    }
+
+    std::vector<Message> Log() const {
+        std::vector<Message> log;
+        for (const auto& m : desktop.Messages())
+            log.emplace_back(m.window, m.message, m.wParam, m.lParam, m.text, m.posted);
+        return log;
+    }
+
+    std::vector<Message> Posted() const {
+        std::vector<Message> posted;
+        for (const auto& m : Log())
+            if (std::get<5>(m))
+                posted.push_back(m);
+        return posted;
+    }
+
+    int Count(unsigned message) const {
+        int count = 0;
+        for (const auto& m : desktop.Messages())
+            count += m.message == message ? 1 : 0;
+        return count;
+    }
+
+    // The script.
+    bool answerKeywords = true;
+    Seconds openDelay{0};
+    int iconsAtOpen = 10;
+    bool withTextBox = true;
+    OnSend onSend = OnSend::kClose;
+    Seconds answerDelay{0};
+    bool messageBoxButtons = true;
+    std::function<void()> onDispatch;  // the client acting on every pass
+
+    InMemoryDesktop desktop;
+    test::FakeEventLoop events;
+    test::RecordingMessageBoxes boxes;
+    ClientLink link{desktop, events, boxes};
+    WindowHandle frame = desktop.Add(kNoWindow, "AOL Frame25", "America  Online");
+    WindowHandle area = desktop.Add(frame, "MDIClient");
+    WindowHandle keywordBox = kNoWindow;
+    std::vector<std::string> keywords;  // as the client saw them on the carriage return
+    std::deque<ImWindow> ims;           // every IM window opened, in order
+    std::vector<ClientMessageBox> messageBoxes;
+
+  private:
+    void AnswerSend(WindowHandle window) {
+        if (onSend == OnSend::kClose || onSend == OnSend::kCloseAndShowMessageBox)
+            desktop.Remove(window);
+        if (onSend == OnSend::kShowMessageBox || onSend == OnSend::kCloseAndShowMessageBox)
+            AddMessageBox();
+    }
+};
+
+TEST(InstantMessagesTest, SwitchImsRunTheKeywordFillTheTextAndClickTheNinthIcon) {
+    struct Case {
+        void (ClientLink::*send)() const;
+        std::string keyword;
+    };
+    const Case cases[] = {{&ClientLink::ImsOff, "aol://9293:$IM_OFF"},
+                          {&ClientLink::ImsOn, "aol://9293:$IM_ON"}};
+    for (const Case& c : cases) {
+        Rig rig;
+        (rig.link.*c.send)();
+
+        ASSERT_EQ(rig.ims.size(), 1u) << c.keyword;
+        const ImWindow& im = rig.ims[0];
+        const std::vector<Message> expected = {
+            {rig.keywordBox, msg::kSetText, 0, 0, c.keyword, false},
+            {rig.keywordBox, msg::kChar, 32, 0, "", false},
+            {rig.keywordBox, msg::kChar, 13, 0, "", false},
+            {im.textBox, msg::kSetText, 0, 0, "=)", false},
+            {im.icons[8], msg::kLButtonDown, 0, 0, "", false},
+            {im.icons[8], msg::kLButtonUp, 0, 0, "", false},
+        };
+        EXPECT_EQ(rig.Log(), expected) << c.keyword;
+        EXPECT_EQ(rig.keywords, std::vector<std::string>{c.keyword});
+        EXPECT_FALSE(rig.desktop.Exists(im.window));
+        EXPECT_TRUE(rig.boxes.Shown().empty());
+    }
+}
+
+TEST(InstantMessagesTest, RunKeywordNeedsTheWholeToolbarChain) {
+    struct Case {
+        const char* name;
+        std::vector<const char*> chain;  // from a top-level window down, first children
+        bool typed;
+    };
+    const Case cases[] = {
+        {"whole chain",
+         {"AOL Frame25", "AOL Toolbar", "_AOL_Toolbar", "_AOL_Combobox", "Edit"},
+         true},
+        {"no frame: a stray toolbar on the desktop is not it",
+         {"AOL Toolbar", "_AOL_Toolbar", "_AOL_Combobox", "Edit"},
+         false},
+        {"no outer toolbar", {"AOL Frame25", "_AOL_Toolbar", "_AOL_Combobox", "Edit"}, false},
+        {"no inner toolbar", {"AOL Frame25", "AOL Toolbar", "_AOL_Combobox", "Edit"}, false},
+        {"no combo box", {"AOL Frame25", "AOL Toolbar", "_AOL_Toolbar", "Edit"}, false},
+        {"no edit box", {"AOL Frame25", "AOL Toolbar", "_AOL_Toolbar", "_AOL_Combobox"}, false},
+    };
+    for (const Case& c : cases) {
+        InMemoryDesktop desktop;
+        test::FakeEventLoop events;
+        test::RecordingMessageBoxes boxes;
+        ClientLink link{desktop, events, boxes};
+        WindowHandle last = kNoWindow;
+        for (const char* cls : c.chain)
+            last = desktop.Add(last, cls);
+        link.RunKeyword("aol://1722:Lobby");
+        const std::vector<unsigned> expected =
+            c.typed ? std::vector<unsigned>{msg::kSetText, msg::kChar, msg::kChar}
+                    : std::vector<unsigned>{};
+        std::vector<unsigned> got;
+        for (const auto& m : desktop.Messages()) {
+            got.push_back(m.message);
+            EXPECT_EQ(m.window, last) << c.name;
+        }
+        EXPECT_EQ(got, expected) << c.name;
+    }
+}
+
+TEST(InstantMessagesTest, WindowNotReadyIsNeverClicked) {
+    struct Case {
+        const char* name;
+        int icons;
+        bool textBox;
+    };
+    // A literal chain of nine searches would wrap around with one or four icons and click one.
+    const Case cases[] = {
+        {"no icons", 0, true},    {"one icon", 1, true},    {"four icons", 4, true},
+        {"seven icons", 7, true}, {"eight icons", 8, true}, {"no text box", 10, false},
+    };
+    for (const Case& c : cases) {
+        Rig rig;
+        rig.iconsAtOpen = c.icons;
+        rig.withTextBox = c.textBox;
+        rig.link.ImsOff();
+        EXPECT_EQ(rig.Count(msg::kLButtonDown) + rig.Count(msg::kLButtonUp), 0) << c.name;
+        EXPECT_EQ(rig.Count(msg::kSetText), 1) << c.name;  // the keyword only
+        ASSERT_EQ(rig.boxes.Shown().size(), 1u) << c.name;
+        EXPECT_EQ(rig.boxes.Shown()[0].text, kNotOpened) << c.name;
+        EXPECT_GE(rig.events.Elapsed(), 15.0) << c.name;
+        EXPECT_TRUE(rig.desktop.Exists(rig.ims.at(0).window)) << c.name;
+    }
+}
+
+TEST(InstantMessagesTest, IconsStillBeingAddedAreWaitedFor) {
+    Rig rig;
+    rig.iconsAtOpen = 2;
+    rig.onDispatch = [&] {
+        if (rig.ims.empty() || !rig.desktop.Exists(rig.ims[0].window))
+            return;
+        if (rig.ims[0].icons.size() < 10)
+            rig.AddIcon(rig.ims[0]);
+    };
+    rig.link.ImsOff();
+
+    ASSERT_EQ(rig.ims.size(), 1u);
+    const ImWindow& im = rig.ims[0];
+    EXPECT_EQ(rig.desktop.MessagesTo(im.icons[8]).size(), 2u);
+    EXPECT_EQ(rig.Count(msg::kLButtonDown), 1);
+    EXPECT_EQ(rig.desktop.MessagesTo(im.textBox).size(), 1u);
+    EXPECT_TRUE(rig.boxes.Shown().empty());
+}
+
+TEST(InstantMessagesTest, ClientAnsweringLateButWithinTheBoundChangesNothing) {
+    struct Case {
+        const char* name;
+        Seconds openDelay;
+        Seconds closeDelay;
+    };
+    const Case cases[] = {
+        {"IM window opens after 14 s", Seconds(14), Seconds(0)},
+        {"IM window closes 14 s after the click", Seconds(0), Seconds(14)},
+        {"both late", Seconds(14), Seconds(14)},
+    };
+    for (const Case& c : cases) {
+        Rig rig;
+        rig.openDelay = c.openDelay;
+        rig.answerDelay = c.closeDelay;
+        rig.link.ImsOff();
+        ASSERT_EQ(rig.ims.size(), 1u) << c.name;
+        EXPECT_EQ(rig.desktop.MessagesTo(rig.ims[0].icons[8]).size(), 2u) << c.name;
+        EXPECT_TRUE(rig.Posted().empty()) << c.name;
+        EXPECT_TRUE(rig.boxes.Shown().empty()) << c.name;
+        EXPECT_FALSE(rig.desktop.Exists(rig.ims[0].window)) << c.name;
+        // The call ends on the pass that sees the window gone, within a poll of its closing.
+        const double ended = (c.openDelay + c.closeDelay).count();
+        EXPECT_GE(rig.events.Elapsed(), ended) << c.name;
+        EXPECT_LT(rig.events.Elapsed(), ended + 0.25) << c.name;
+        EXPECT_GT(rig.events.Sleeps(), 0) << c.name;
+    }
+}
+
+TEST(InstantMessagesTest, ClientMessageBoxIsPressedAndTheImWindowClosed) {
+    struct Case {
+        const char* name;
+        bool boxBeforeTheClick;
+        OnSend onSend;
+        Seconds answerDelay;
+        bool buttons;
+        bool imClosedByUs;
+    };
+    const Case cases[] = {
+        {"box already open before the click", true, OnSend::kNothing, Seconds(0), true, true},
+        {"box and IM window in the same pass", false, OnSend::kShowMessageBox, Seconds(0), true,
+         true},
+        {"box comes a second after the click", false, OnSend::kShowMessageBox, Seconds(1), true,
+         true},
+        {"box comes as the IM window closes", false, OnSend::kCloseAndShowMessageBox, Seconds(0),
+         true, false},
+        {"box without buttons", false, OnSend::kShowMessageBox, Seconds(0), false, true},
+    };
+    for (const Case& c : cases) {
+        Rig rig;
+        // The program's own boxes are not the client's.
+        const WindowHandle ownBox = rig.desktop.Add(kNoWindow, "#32770", "Snoozr 2.5");
+        rig.desktop.Add(ownBox, "Button", "OK");
+        rig.onSend = c.onSend;
+        rig.answerDelay = c.answerDelay;
+        rig.messageBoxButtons = c.buttons;
+        if (c.boxBeforeTheClick)
+            rig.AddMessageBox();
+        rig.link.ImsOff();
+
+        ASSERT_EQ(rig.messageBoxes.size(), 1u) << c.name;
+        ASSERT_EQ(rig.ims.size(), 1u) << c.name;
+        const ClientMessageBox& box = rig.messageBoxes[0];
+        EXPECT_EQ(rig.desktop.MessagesTo(rig.ims[0].icons[8]).size(), 2u) << c.name;
+        std::vector<Message> expected;
+        if (c.buttons) {
+            expected.emplace_back(box.ok, msg::kKeyDown, 32, 0, "", true);
+            expected.emplace_back(box.ok, msg::kKeyUp, 32, 0, "", true);
+        }
+        if (c.imClosedByUs)
+            expected.emplace_back(rig.ims[0].window, msg::kClose, 0, 0, "", true);
+        EXPECT_EQ(rig.Posted(), expected) << c.name;
+        EXPECT_TRUE(rig.boxes.Shown().empty()) << c.name;
+    }
+}
+
+TEST(InstantMessagesTest, UnansweringClientIsGivenUpOnAfterTheBound) {
+    struct Case {
+        const char* name;
+        bool client;
+        bool answerKeywords;
+        std::string text;
+    };
+    const Case cases[] = {
+        {"no client at all", false, false, kNotOpened},
+        {"keyword opens nothing", true, false, kNotOpened},
+        {"click sends nothing", true, true, kNotSent},
+    };
+    for (const Case& c : cases) {
+        Rig rig;
+        if (!c.client)
+            rig.desktop.Remove(rig.frame);
+        rig.answerKeywords = c.answerKeywords;
+        rig.onSend = OnSend::kNothing;
+        rig.link.ImsOff();
+
+        ASSERT_EQ(rig.boxes.Shown().size(), 1u) << c.name;
+        EXPECT_EQ(rig.boxes.Shown()[0].text, c.text) << c.name;
+        EXPECT_EQ(rig.boxes.Shown()[0].caption, "Snoozr 2.5") << c.name;
+        EXPECT_EQ(rig.boxes.Shown()[0].style, mb::kOk | mb::kIconStop) << c.name;
+        EXPECT_NEAR(rig.events.Elapsed(), 15.0, 0.01) << c.name;
+        // Every pass but the last of each of the two waits slept; a few passes a second at least.
+        EXPECT_LE(rig.events.Dispatches(), rig.events.Sleeps() + 2) << c.name;
+        EXPECT_GE(rig.events.Sleeps(), 15 * 5) << c.name;
+        EXPECT_TRUE(rig.Posted().empty()) << c.name;
+        if (!rig.ims.empty()) {
+            EXPECT_TRUE(rig.desktop.Exists(rig.ims[0].window)) << c.name;
+        }
+    }
+}
+
+TEST(InstantMessagesTest, SecondSendInsideTheFirstsWaitRunsToItsEnd) {
+    Rig rig;
+    rig.openDelay = Seconds(0.5);
+    bool secondDone = false;
+    rig.events.After(Seconds(0.2), [&] {
+        rig.link.ImsOn();
+        secondDone = true;
+    });
+    rig.link.ImsOff();
+
+    EXPECT_TRUE(secondDone);
+    EXPECT_EQ(rig.keywords, (std::vector<std::string>{"aol://9293:$IM_OFF", "aol://9293:$IM_ON"}));
+    ASSERT_EQ(rig.ims.size(), 2u);
+    for (const ImWindow& im : rig.ims) {
+        EXPECT_EQ(rig.desktop.MessagesTo(im.icons[8]).size(), 2u);
+        EXPECT_FALSE(rig.desktop.Exists(im.window));
+    }
+    EXPECT_EQ(rig.Count(msg::kLButtonDown), 2);
+    EXPECT_TRUE(rig.boxes.Shown().empty());
+    EXPECT_LT(rig.events.Elapsed(), 1.0);
+}
+
+}  // namespace
+}  // namespace snoozr

@@ -1,0 +1,130 @@
+// Keywords and instant messages against the stand-in client, through the real window services.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <tuple>
+
+#include "client/ClientLink.h"
+#include "client/win32/Win32EventLoop.h"
+#include "client/win32/Win32WindowServices.h"
+#include "support/RecordingMessageBoxes.h"
+#include "wine/support/WineHarness.h"
+
+namespace snoozr {
+namespace {
+
+using wine::StandIn;
+using Logged = std::tuple<std::string, std::string, std::string>;  // event, where, bytes
+
+std::vector<Logged> Log(const StandIn& client) {
+    std::vector<Logged> log;
+    for (const auto& e : client.Events())
+        if (e.event != "ready")
+            log.emplace_back(e.event, e.where, e.bytes);
+    return log;
+}
+
+bool Logs(const StandIn& client, const Logged& entry) {
+    const auto log = Log(client);
+    return std::find(log.begin(), log.end(), entry) != log.end();
+}
+
+HWND ImWindow(const StandIn& client) {
+    return FindWindowExA(client.MdiArea(), nullptr, "AOL Child", "Send Instant Message");
+}
+
+class InstantMessagesWineTest : public ::testing::Test {
+  protected:
+    Win32WindowServices windows;
+    Win32EventLoop events;
+    test::RecordingMessageBoxes boxes;  // a box when the send gives up, without blocking the test
+    ClientLink link{windows, events, boxes};
+};
+
+TEST_F(InstantMessagesWineTest, SwitchImsGoOutAndTheirWindowsClose) {
+    StandIn client;
+    link.ImsOff();
+    link.ImsOn();
+    EXPECT_EQ(Log(client), (std::vector<Logged>{
+                               {"keyword", "", "aol://9293:$IM_OFF"},
+                               {"im", "$IM_OFF", "=)"},
+                               {"im-closed", "$IM_OFF", "sent"},
+                               {"keyword", "", "aol://9293:$IM_ON"},
+                               {"im", "$IM_ON", "=)"},
+                               {"im-closed", "$IM_ON", "sent"},
+                           }));
+    EXPECT_EQ(ImWindow(client), nullptr);
+    EXPECT_TRUE(boxes.Shown().empty());
+    EXPECT_NE(client.Transcript(client.Room(1)).find("IM to $IM_OFF: =)"), std::string::npos);
+}
+
+TEST_F(InstantMessagesWineTest, ClientsMessageBoxIsAnsweredAndTheImWindowClosed) {
+    StandIn client("--im-reply msgbox");
+    link.ImsOff();
+    // The program posts its answers and returns; the client handles them a moment later.
+    ASSERT_TRUE(wine::WaitUntil(
+        [&] {
+            return Logs(client, {"msgbox-answered", "$IM_OFF", "1"}) &&
+                   Logs(client, {"im-closed", "$IM_OFF", "closed"});
+        },
+        10000))
+        << ::testing::PrintToString(Log(client));
+    EXPECT_TRUE(Logs(client, {"msgbox-shown", "$IM_OFF", "$IM_OFF is not currently signed on."}));
+    EXPECT_EQ(Log(client).size(), 4u);  // keyword, shown, answered, closed: no IM went out
+    EXPECT_EQ(wine::FindProcessWindow(client.ProcessId(), "America Online", "#32770"), nullptr);
+    EXPECT_EQ(ImWindow(client), nullptr);
+    EXPECT_TRUE(boxes.Shown().empty());
+}
+
+TEST_F(InstantMessagesWineTest, LateOrSlowlyBuiltImWindowIsStillSent) {
+    for (const char* arguments : {"--im-delay 3000", "--im-icons-slowly 150"}) {
+        StandIn client(arguments);
+        link.ImsOff();
+        EXPECT_EQ(Log(client), (std::vector<Logged>{
+                                   {"keyword", "", "aol://9293:$IM_OFF"},
+                                   {"im", "$IM_OFF", "=)"},
+                                   {"im-closed", "$IM_OFF", "sent"},
+                               }))
+            << arguments;
+        EXPECT_TRUE(boxes.Shown().empty()) << arguments;
+    }
+}
+
+TEST_F(InstantMessagesWineTest, UnansweringClientIsGivenUpOnWithAMessage) {
+    StandIn client("--no-im");
+    link.ImsOff();
+    ASSERT_EQ(boxes.Shown().size(), 1u);
+    EXPECT_EQ(boxes.Shown()[0].text,
+              "America Online did not open an instant message window, so the instant message was "
+              "not sent.");
+    EXPECT_EQ(boxes.Shown()[0].caption, "Snoozr 2.5");
+    EXPECT_EQ(Log(client), (std::vector<Logged>{{"keyword", "", "aol://9293:$IM_OFF"}}));
+}
+
+TEST_F(InstantMessagesWineTest, StandInImWindowIsBuiltAsTheClientsAndSendsOnARealClick) {
+    StandIn client;
+    link.RunKeyword("aol://9293:Buddy");
+    const HWND im = ImWindow(client);
+    ASSERT_NE(im, nullptr);
+    const HWND first = GetWindow(im, GW_CHILD);
+    EXPECT_EQ(wine::ClassOf(first), "RICHCNTL");
+    std::vector<HWND> icons;
+    for (HWND child = first; child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
+        if (wine::ClassOf(child) == "_AOL_Icon")
+            icons.push_back(child);
+    ASSERT_GE(icons.size(), 9u);
+    EXPECT_EQ(wine::WindowText(icons[8]), "Send");
+
+    SendMessageA(first, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("typed by hand \xBA\xB0"));
+    wine::Click(icons[8], {10, 10});
+    ASSERT_TRUE(wine::WaitUntil([&] { return ImWindow(client) == nullptr; }, 5000));
+    EXPECT_EQ(Log(client), (std::vector<Logged>{
+                               {"keyword", "", "aol://9293:Buddy"},
+                               {"im", "Buddy", "typed by hand \xBA\xB0"},
+                               {"im-closed", "Buddy", "sent"},
+                           }));
+}
+
+}  // namespace
+}  // namespace snoozr
