@@ -1,0 +1,143 @@
+#include "ui/win32/Controls.h"
+
+#include <commctrl.h>
+#include <uxtheme.h>
+
+#include "ui/win32/Form.h"
+#include "ui/win32/WindowText.h"
+
+namespace snoozr::ui {
+
+using layout::ControlKind;
+
+const std::string& Label::Caption() {
+    form_.Load();
+    return caption_;
+}
+
+void Label::SetCaption(std::string_view caption) {
+    form_.Load();
+    if (caption_ == caption)
+        return;
+    caption_ = caption;
+    form_.RepaintLabel(*this);
+}
+
+HWND ChildControl::Hwnd() {
+    form_.Load();
+    return window_;
+}
+
+const char* ChildControl::ClassName() const {
+    switch (layout_.kind) {
+        case ControlKind::kTextBox:
+            return "EDIT";
+        case ControlKind::kButton:
+            return "BUTTON";
+        case ControlKind::kListBox:
+            return "LISTBOX";
+        case ControlKind::kProgressBar:
+            return PROGRESS_CLASSA;
+        case ControlKind::kLabel:
+            break;
+    }
+    return "STATIC";
+}
+
+DWORD ChildControl::Style() const {
+    const DWORD common = WS_CHILD | WS_VISIBLE;
+    switch (layout_.kind) {
+        case ControlKind::kTextBox:
+            return common | WS_TABSTOP | ES_AUTOHSCROLL | ES_LEFT;
+        case ControlKind::kButton:
+            return common | WS_TABSTOP | BS_PUSHBUTTON;
+        case ControlKind::kListBox:
+            // Keeps exactly the layout's height instead of a whole number of rows.
+            return common | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
+        case ControlKind::kProgressBar:
+            return common | PBS_SMOOTH;
+        case ControlKind::kLabel:
+            break;
+    }
+    return common;
+}
+
+DWORD ChildControl::ExStyle() const {
+    const bool sunken =
+        layout_.kind == ControlKind::kTextBox || layout_.kind == ControlKind::kListBox;
+    return sunken ? WS_EX_CLIENTEDGE : 0;
+}
+
+std::string TextBox::Text() {
+    return ReadWindowText(Hwnd());
+}
+
+void TextBox::SetText(std::string_view text) {
+    WriteWindowText(Hwnd(), text);
+}
+
+void ListBox::AddItem(std::string_view text) {
+    const std::string item(text);
+    SendMessageA(Hwnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+}
+
+int ListBox::ListCount() {
+    return static_cast<int>(SendMessageA(Hwnd(), LB_GETCOUNT, 0, 0));
+}
+
+int ListBox::ListIndex() {
+    const LRESULT index = SendMessageA(Hwnd(), LB_GETCURSEL, 0, 0);
+    return index == LB_ERR ? -1 : static_cast<int>(index);
+}
+
+std::string ListBox::List(int index) {
+    const HWND list = Hwnd();
+    const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length == LB_ERR)
+        return {};
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const LRESULT copied = SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(index),
+                                        reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied == LB_ERR ? 0 : static_cast<std::size_t>(copied));
+    return text;
+}
+
+void ProgressBar::Created() {
+    // With visual styles the theme would draw its own colours; red on black needs it off. A
+    // class list that names no theme class switches it off (an empty one is refused by some
+    // implementations).
+    SetWindowTheme(window_, L" ", L" ");
+    SendMessageA(window_, PBM_SETRANGE32, 0, 100);
+    SendMessageA(window_, PBM_SETBARCOLOR, 0, RGB(255, 0, 0));
+    SendMessageA(window_, PBM_SETBKCOLOR, 0, RGB(0, 0, 0));
+}
+
+void ProgressBar::SetValue(int value) {
+    SendMessageA(Hwnd(), PBM_SETPOS, value, 0);
+}
+
+int ProgressBar::Value() {
+    return static_cast<int>(SendMessageA(Hwnd(), PBM_GETPOS, 0, 0));
+}
+
+void Timer::Enable() {
+    if (enabled_)
+        return;
+    enabled_ = true;
+    Start(form_.Hwnd());
+}
+
+void Timer::Disable() {
+    if (!enabled_)
+        return;
+    enabled_ = false;
+    if (const HWND window = form_.Hwnd())
+        KillTimer(window, id_);
+}
+
+void Timer::Start(HWND window) const {
+    if (window != nullptr)
+        SetTimer(window, id_, layout_.intervalMs, nullptr);
+}
+
+}  // namespace snoozr::ui

@@ -1,0 +1,386 @@
+#include "ui/win32/Form.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
+#include "ui/layout/Units.h"
+#include "ui/win32/GdiGuards.h"
+#include "ui/win32/Shell.h"
+#include "ui/win32/art/Pictures.h"
+
+namespace snoozr::ui {
+
+using layout::ControlKind;
+using layout::Frame;
+
+namespace {
+
+// Child ids start above IDOK and IDCANCEL, which keyboard navigation sends for Enter and Esc.
+constexpr int kFirstChildId = 100;
+
+DWORD FrameStyle(const layout::WindowLayout& layout) {
+    switch (layout.frame) {
+        case Frame::kNone:
+            // No caption or border; the system menu and minimize box only serve the taskbar.
+            return WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX;
+        case Frame::kFixedSingle:
+            return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU |
+                   (layout.minMaxButtons ? WS_MINIMIZEBOX | WS_MAXIMIZEBOX : 0);
+        case Frame::kSizable:
+            return WS_OVERLAPPEDWINDOW;
+    }
+    return WS_OVERLAPPEDWINDOW;
+}
+
+DWORD FrameExStyle(const layout::WindowLayout& layout) {
+    // Borderless windows are listed in the taskbar with their captions, so a minimized one
+    // can be restored.
+    return WS_EX_CONTROLPARENT | (layout.frame == Frame::kNone ? WS_EX_APPWINDOW : 0);
+}
+
+std::unique_ptr<ChildControl> MakeChild(Form& form, const layout::ControlLayout& control, int id) {
+    switch (control.kind) {
+        case ControlKind::kTextBox:
+            return std::make_unique<TextBox>(form, control, id);
+        case ControlKind::kButton:
+            return std::make_unique<CommandButton>(form, control, id);
+        case ControlKind::kListBox:
+            return std::make_unique<ListBox>(form, control, id);
+        case ControlKind::kProgressBar:
+            return std::make_unique<ProgressBar>(form, control, id);
+        case ControlKind::kLabel:
+            break;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+Form::Form(Shell& shell, const layout::WindowLayout& layout, UINT classStyle)
+    : shell_(shell), layout_(layout), classStyle_(classStyle) {
+    for (const layout::ControlLayout& control : layout.controls) {
+        if (control.kind == ControlKind::kLabel) {
+            labels_.emplace_back(*this, control);
+        } else {
+            children_.push_back(
+                MakeChild(*this, control, kFirstChildId + static_cast<int>(children_.size())));
+        }
+    }
+    // Children are created in tab order, which is also the order keyboard navigation takes.
+    std::stable_sort(children_.begin(), children_.end(), [](const auto& a, const auto& b) {
+        return a->Layout().tab < b->Layout().tab;
+    });
+    UINT_PTR timerId = 1;
+    for (const layout::TimerLayout& timer : layout.timers)
+        timers_.emplace_back(*this, timer, timerId++);
+}
+
+void Form::Load() {
+    if (Loaded())
+        return;
+    Create();
+    if (!Loaded())
+        return;
+    CreateChildren();
+    for (const Timer& timer : timers_) {
+        if (timer.IsEnabled())
+            timer.Start(Handle());
+    }
+    OnLoad();
+}
+
+HWND Form::Hwnd() {
+    Load();
+    return Handle();
+}
+
+void Form::Show() {
+    ShowWindow(Hwnd(), SW_SHOW);
+}
+
+void Form::Hide() {
+    ShowWindow(Hwnd(), SW_HIDE);
+}
+
+void Form::Minimize() {
+    ShowWindow(Hwnd(), SW_MINIMIZE);
+}
+
+void Form::Unload() {
+    pressed_ = nullptr;
+    lastFocus_ = nullptr;
+    DestroyNow();
+    for (auto& child : children_)
+        child->window_ = nullptr;
+}
+
+RECT Form::PixelRect(const layout::TwipsRect& rect) const {
+    return shell_.Resources().PixelRect(rect);
+}
+
+void Form::RepaintLabel(Label& label) {
+    if (!Loaded())
+        return;
+    const RECT bounds = PixelRect(label.Layout().rect);
+    // Transparent labels show the backdrop through: it is repainted under the new text.
+    InvalidateRect(Handle(), &bounds, FALSE);
+}
+
+void Form::Create() {
+    FormResources& resources = shell_.Resources();
+    const std::string className = "Snoozr." + std::string(layout_.name);
+    RegisterClassOnce(className.c_str(), classStyle_, resources.ProgramIcon(),
+                      resources.SmallProgramIcon());
+    const DWORD style = FrameStyle(layout_) | WS_CLIPCHILDREN;
+    const DWORD exStyle = FrameExStyle(layout_);
+    // The layout gives the client area; the frame goes around it.
+    RECT bounds{0, 0, resources.Pixels(layout_.client.width),
+                resources.Pixels(layout_.client.height)};
+    if (layout_.start)
+        OffsetRect(&bounds, resources.Pixels(layout_.start->x), resources.Pixels(layout_.start->y));
+    AdjustWindowRectEx(&bounds, style, FALSE, exStyle);
+    const int x = layout_.start ? bounds.left : CW_USEDEFAULT;
+    const int y = layout_.start ? bounds.top : CW_USEDEFAULT;
+    const std::string caption(layout_.caption);
+    CreateFor(exStyle, className.c_str(), caption.c_str(), style, x, y, bounds.right - bounds.left,
+              bounds.bottom - bounds.top);
+}
+
+void Form::CreateChildren() {
+    FormResources& resources = shell_.Resources();
+    for (auto& child : children_) {
+        const layout::ControlLayout& control = child->Layout();
+        const RECT bounds = PixelRect(control.rect);
+        const std::string text(control.text);
+        child->window_ = CreateWindowExA(
+            child->ExStyle(), child->ClassName(), text.c_str(), child->Style(), bounds.left,
+            bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, Handle(),
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(child->Id())), GetModuleHandleA(nullptr),
+            nullptr);
+        SendMessageA(child->window_, WM_SETFONT,
+                     reinterpret_cast<WPARAM>(resources.FontFor(control.font)), FALSE);
+        child->Created();
+    }
+}
+
+template <typename Kind>
+Kind& Form::ChildNamed(std::string_view name) {
+    for (auto& child : children_) {
+        if (child->Layout().name == name) {
+            if (auto* control = dynamic_cast<Kind*>(child.get()))
+                return *control;
+        }
+    }
+    throw std::logic_error("layout of " + std::string(layout_.name) + " has no control " +
+                           std::string(name));
+}
+
+Label& Form::LabelNamed(std::string_view name) {
+    for (Label& label : labels_) {
+        if (label.Layout().name == name)
+            return label;
+    }
+    throw std::logic_error("layout of " + std::string(layout_.name) + " has no label " +
+                           std::string(name));
+}
+
+TextBox& Form::TextBoxNamed(std::string_view name) {
+    return ChildNamed<TextBox>(name);
+}
+CommandButton& Form::ButtonNamed(std::string_view name) {
+    return ChildNamed<CommandButton>(name);
+}
+ListBox& Form::ListBoxNamed(std::string_view name) {
+    return ChildNamed<ListBox>(name);
+}
+ProgressBar& Form::ProgressBarNamed(std::string_view name) {
+    return ChildNamed<ProgressBar>(name);
+}
+
+Timer& Form::TimerNamed(std::string_view name) {
+    for (Timer& timer : timers_) {
+        if (timer.Layout().name == name)
+            return timer;
+    }
+    throw std::logic_error("layout of " + std::string(layout_.name) + " has no timer " +
+                           std::string(name));
+}
+
+void Form::OnClose() {
+    Hide();
+    shell_.ShowMain();
+}
+
+LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_ERASEBKGND:
+            return 1;  // WM_PAINT paints everything, off screen first
+        case WM_PAINT:
+            Paint();
+            return 0;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            OnPress(message, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+            return 0;
+        case WM_LBUTTONUP:
+            OnRelease({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+            return 0;
+        case WM_CAPTURECHANGED:
+            pressed_ = nullptr;
+            return 0;
+        case WM_COMMAND:
+            if (lParam != 0) {
+                for (auto& child : children_) {
+                    if (child->Id() == LOWORD(wParam)) {
+                        OnCommand(*child, HIWORD(wParam));
+                        break;
+                    }
+                }
+            }
+            return 0;
+        case WM_TIMER:
+            for (Timer& timer : timers_) {
+                if (timer.Id() == wParam && timer.IsEnabled()) {
+                    OnTimer(timer);
+                    break;
+                }
+            }
+            return 0;
+        case WM_ACTIVATE:
+            OnActivate(wParam);
+            return 0;
+        case WM_CLOSE:
+            OnClose();
+            return 0;
+        default:
+            return Window::HandleMessage(message, wParam, lParam);
+    }
+}
+
+void Form::Paint() {
+    const PaintSession session(Handle());
+    RECT client;
+    GetClientRect(Handle(), &client);
+    if (IsRectEmpty(&client))
+        return;
+    const MemoryDc buffer(CreateCompatibleDC(session.Dc()));
+    const Bitmap canvas(CreateCompatibleBitmap(session.Dc(), client.right, client.bottom));
+    const Selection selected(buffer.Get(), canvas.Get());
+    PaintContent(buffer.Get(), client);
+    const RECT& dirty = session.Dirty();
+    BitBlt(session.Dc(), dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top,
+           buffer.Get(), dirty.left, dirty.top, SRCCOPY);
+}
+
+void Form::PaintContent(HDC dc, const RECT& client) {
+    const Brush back(CreateSolidBrush(ColourRef(layout_.back, COLOR_BTNFACE)));
+    FillRect(dc, &client, back.Get());
+    PaintPicture(dc);
+
+    const int dpi = shell_.Resources().Dpi();
+    const Pen linePen(CreatePen(PS_SOLID, std::max(1, layout::DesignToPixels(1, dpi)),
+                                GetSysColor(COLOR_WINDOWTEXT)));
+    {
+        const Selection pen(dc, linePen.Get());
+        for (const layout::LineLayout& line : layout_.lines) {
+            MoveToEx(dc, shell_.Resources().Pixels(line.from.x),
+                     shell_.Resources().Pixels(line.from.y), nullptr);
+            LineTo(dc, shell_.Resources().Pixels(line.to.x), shell_.Resources().Pixels(line.to.y));
+        }
+    }
+    for (const Label& label : labels_)
+        PaintLabel(dc, label);
+}
+
+void Form::PaintPicture(HDC dc) {
+    if (layout_.picture == layout::Picture::kNone)
+        return;
+    const int dpi = shell_.Resources().Dpi();
+    const SIZE size = art::PictureSize(layout_.picture, dpi);
+    const MemoryDc pictureDc(CreateCompatibleDC(dc));
+    if (!picture_) {
+        picture_.Reset(CreateCompatibleBitmap(dc, size.cx, size.cy));
+        const Selection selected(pictureDc.Get(), picture_.Get());
+        art::PaintPicture(layout_.picture, pictureDc.Get(), dpi);
+    }
+    // Drawn unscaled from the top-left corner; what is larger than the client area is cut off.
+    const Selection selected(pictureDc.Get(), picture_.Get());
+    BitBlt(dc, 0, 0, size.cx, size.cy, pictureDc.Get(), 0, 0, SRCCOPY);
+}
+
+void Form::PaintLabel(HDC dc, const Label& label) {
+    const layout::ControlLayout& control = label.Layout();
+    RECT bounds = PixelRect(control.rect);
+    if (!control.transparent) {
+        const Brush back(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
+        FillRect(dc, &bounds, back.Get());
+    }
+    if (label.caption_.empty())
+        return;
+    const Selection font(dc, shell_.Resources().FontFor(control.font));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ColourRef(control.foreColour, COLOR_BTNTEXT));
+    DrawTextA(dc, label.caption_.data(), static_cast<int>(label.caption_.size()), &bounds,
+              DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
+}
+
+Label* Form::LabelAt(POINT point) {
+    for (auto it = labels_.rbegin(); it != labels_.rend(); ++it) {
+        const RECT bounds = PixelRect(it->Layout().rect);
+        if (PtInRect(&bounds, point))
+            return &*it;
+    }
+    return nullptr;
+}
+
+void Form::OnPress(UINT message, POINT point) {
+    if (Label* label = LabelAt(point)) {
+        // A press on a label belongs to the label: it never reaches the window's own handler.
+        // Labels click with the left button, on its release over the same label.
+        if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) {
+            pressed_ = label;
+            SetCapture(Handle());
+        }
+        return;
+    }
+    if (message == WM_LBUTTONDBLCLK) {
+        OnDoubleClick();
+    } else {
+        OnMouseDown();
+    }
+}
+
+void Form::OnRelease(POINT point) {
+    Label* const pressed = pressed_;
+    if (pressed == nullptr)
+        return;
+    // Cleared first: a click handler that waits and dispatches (a message box, a pause) can
+    // see the next press on this window start afresh.
+    pressed_ = nullptr;
+    ReleaseCapture();
+    if (LabelAt(point) == pressed)
+        OnLabelClick(*pressed);
+}
+
+void Form::OnActivate(WPARAM wParam) {
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        const HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(Handle(), focus))
+            lastFocus_ = focus;
+        return;
+    }
+    if (HIWORD(wParam) != 0)
+        return;  // minimized
+    // The focus goes back where it was, or to the first control in tab order.
+    HWND target = lastFocus_ != nullptr && IsChild(Handle(), lastFocus_) ? lastFocus_ : nullptr;
+    if (target == nullptr)
+        target = GetNextDlgTabItem(Handle(), nullptr, FALSE);
+    SetFocus(target != nullptr ? target : Handle());
+}
+
+}  // namespace snoozr::ui

@@ -1,0 +1,35 @@
+// Snoozr's entry point: the Win32 adapters, the client link, the windows and the idle engine,
+// wired together; then the start-up and the main loop.
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "client/ClientLink.h"
+#include "client/win32/Win32EventLoop.h"
+#include "client/win32/Win32MessageBoxes.h"
+#include "client/win32/Win32WindowServices.h"
+#include "idle/IdleEngine.h"
+#include "ui/win32/IdleBindings.h"
+#include "ui/win32/Shell.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    using namespace snoozr;
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_PROGRESS_CLASS};
+    InitCommonControlsEx(&controls);
+
+    Win32WindowServices windows;
+    Win32EventLoop events;
+    Win32MessageBoxes messageBoxes;
+    ClientLink link(windows, events, messageBoxes);
+    ui::Shell shell(link);
+    ui::IdleBindings bindings(shell, link);
+    idle::IdleEngine engine(bindings, bindings, bindings, messageBoxes, bindings, events);
+
+    shell.SendLoadBanners = [&engine] { engine.SendLoadBanners(); };
+    shell.ConfirmExit = [&engine] { return engine.ConfirmExit(); };
+    events.SetMessageFilter([&shell](MSG& message) { return shell.PreTranslate(message); });
+
+    shell.Start();
+    return events.Run();
+}

@@ -1,0 +1,66 @@
+#pragma once
+// snoozr.exe against the stand-in client, driven with real mouse and keyboard input, as a new
+// user would.
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "wine/support/WineHarness.h"
+
+namespace snoozr::ui::test {
+
+// The lines the stand-in receives while the program loads and unloads.
+inline const std::string kBanner =
+    " `\xB7.\xB8\xB8.\xB7\xB4\xB4\xAF`\xB7\xB7._.\xB7 \xBF Snoozr 2.5 \xBF"
+    "`\xB7.\xB8\xB8.\xB7\xB4\xB4\xAF`\xB7\xB7._.\xB7 ";
+inline const std::string kLoaded = std::string(25, ' ') + "[LOADED] ";
+inline const std::string kUnloaded = std::string(24, ' ') + "[UNLOADED] ";
+inline const std::string kDownloadStart = std::string(7, ' ') + "Download At ";
+
+// Hiding a framed window takes Wine up to two seconds without a window manager.
+constexpr DWORD kWindowWait = 10000;
+
+class EndToEnd : public ::testing::Test {
+  protected:
+    void TearDown() override { program.reset(); }
+
+    DWORD Pid() const { return program->ProcessId(); }
+
+    HWND ProgramWindow(const char* className) const {
+        for (const HWND window : wine::TopLevelWindows(Pid())) {
+            if (wine::ClassOf(window) == className)
+                return window;
+        }
+        return nullptr;
+    }
+    HWND Splash() const { return ProgramWindow("Snoozr.frmSplash"); }
+    HWND Main() const { return ProgramWindow("Snoozr.Form1"); }
+    HWND VisibleMenu() const {
+        for (const HWND window : wine::TopLevelWindows(Pid())) {
+            if (wine::ClassOf(window) == "#32768" && IsWindowVisible(window))
+                return window;
+        }
+        return nullptr;
+    }
+
+    void Start() { program.emplace(wine::FreshTempDir("snoozr")); }
+
+    // Start-up, then the double click on the splash that brings the main window.
+    void StartAndOpenMain() {
+        Start();
+        const HWND splash = wine::WaitFor(
+            [&] { return IsWindowVisible(Splash()) ? Splash() : nullptr; }, kWindowWait);
+        ASSERT_NE(splash, nullptr);
+        wine::DoubleClick(splash, {246, 176});
+        ASSERT_TRUE(wine::WaitUntil([&] { return IsWindowVisible(Main()) != FALSE; }, kWindowWait));
+    }
+
+    wine::StandIn standIn;
+    std::optional<wine::Snoozr> program;
+};
+
+}  // namespace snoozr::ui::test

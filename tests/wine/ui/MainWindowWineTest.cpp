@@ -1,0 +1,85 @@
+// The main window's hotspots and dragging, clicked with the real mouse at the painted
+// features: "-" minimizes, "X" asks the exit question, ">>>" opens the menu at the pointer;
+// a press on the bare skin drags, a press on a label does not.
+
+#include "EndToEnd.h"
+
+namespace snoozr::ui::test {
+namespace {
+
+class MainWindowWineTest : public EndToEnd {
+  protected:
+    void SetUp() override { StartAndOpenMain(); }
+};
+
+TEST_F(MainWindowWineTest, MinusOnTheTabMinimizes) {
+    wine::Click(Main(), {163, 7});
+    EXPECT_TRUE(wine::WaitUntil([&] { return IsIconic(Main()) != FALSE; }, kWindowWait));
+    EXPECT_EQ(standIn.ChatLines().size(), 3u);
+}
+
+TEST_F(MainWindowWineTest, ExitQuestionAnsweredNoChangesNothing) {
+    struct Trigger {
+        const char* what;
+        void (*ask)(HWND main);
+    };
+    const Trigger triggers[] = {
+        {"X on the tab",
+         [](HWND main) {
+             wine::Click(main, {176, 6});
+         }},
+        {"the system's close", [](HWND main) { PostMessageA(main, WM_CLOSE, 0, 0); }},
+    };
+    for (const Trigger& trigger : triggers) {
+        SCOPED_TRACE(trigger.what);
+        trigger.ask(Main());
+        const HWND box = wine::WaitForMessageBox(Pid(), "Exit?", kWindowWait);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(wine::MessageBoxText(box), "Are you sure you want to exit?");
+        EXPECT_NE(GetDlgItem(box, IDYES), nullptr);
+        wine::AnswerMessageBox(box, IDNO);
+        ASSERT_TRUE(wine::WaitUntil([&] { return !IsWindow(box); }, kWindowWait));
+        Sleep(300);
+        EXPECT_TRUE(program->Proc().Running());
+        EXPECT_TRUE(IsWindowVisible(Main()));
+        EXPECT_EQ(standIn.ChatLines().size(), 3u);
+    }
+}
+
+TEST_F(MainWindowWineTest, OptionsOpensTheMenuAtThePointerAndDismissingItDoesNothing) {
+    wine::Click(Main(), {141, 41});
+    const HWND menu = wine::WaitFor([&] { return VisibleMenu(); }, kWindowWait);
+    ASSERT_NE(menu, nullptr);
+    POINT pointer{};
+    GetCursorPos(&pointer);
+    RECT bounds{};
+    GetWindowRect(menu, &bounds);
+    EXPECT_EQ(bounds.left, pointer.x) << "left edge at the pointer";
+    EXPECT_EQ(bounds.top, pointer.y);
+
+    wine::PressKey(VK_ESCAPE);
+    EXPECT_TRUE(wine::WaitUntil([&] { return VisibleMenu() == nullptr; }, kWindowWait));
+    Sleep(300);
+    EXPECT_TRUE(IsWindowVisible(Main()));
+    EXPECT_EQ(standIn.ChatLines().size(), 3u);
+}
+
+TEST_F(MainWindowWineTest, PressOnTheBareSkinDragsWithAnyButton) {
+    for (const wine::Button button : {wine::Button::kLeft, wine::Button::kRight}) {
+        wine::Press(Main(), {100, 20}, button);
+        EXPECT_TRUE(wine::WaitUntil([&] { return wine::InMoveLoop(Main()); }, kWindowWait));
+        PostMessageA(Main(), WM_LBUTTONUP, 0, 0);
+        wine::Release(button);
+        EXPECT_TRUE(wine::WaitUntil([&] { return !wine::InMoveLoop(Main()); }, kWindowWait));
+    }
+}
+
+TEST_F(MainWindowWineTest, PressOnALabelDoesNotDrag) {
+    wine::Press(Main(), {20, 112});  // the minute counter
+    Sleep(500);
+    EXPECT_FALSE(wine::InMoveLoop(Main()));
+    wine::Release();
+}
+
+}  // namespace
+}  // namespace snoozr::ui::test
