@@ -80,7 +80,7 @@ void RegisterFrameClasses(HINSTANCE instance) {
 HWND CreateFrame(Client& client) {
     const HINSTANCE instance = client.instance;
     client.frame = CreateWindowExA(0, "AOL Frame25", "AOL Stand-in Client",
-                                   WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 340, 40, 760, 560,
+                                   WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 640, 40, 620, 560,
                                    nullptr, nullptr, instance, nullptr);
     auto inside = [&](HWND parent, const char* cls, int x, int width) {
         return CreateWindowExA(0, cls, "", WS_CHILD | WS_VISIBLE, x, 0, width, kToolbarHeight,

@@ -44,10 +44,43 @@ int main(int argc, char** argv) {
     StandIn client;
     Walk::Step("the stand-in chat client is open with one room");
     Snoozr snoozr(walk.folder);
-    Walk::Step("Snoozr starts: load banners, then the splash");
-    client.WaitForChatLines(3, 20000);
-    WaitUntil([&] { return TopLevelWindows(snoozr.ProcessId()).size() > 0; }, 20000);
-    walk.Shot("started");
+    const DWORD pid = snoozr.ProcessId();
+    auto windowOfClass = [pid](const char* className) -> HWND {
+        for (HWND window : TopLevelWindows(pid))
+            if (ClassOf(window) == className && IsWindowVisible(window))
+                return window;
+        return nullptr;
+    };
+
+    Walk::Step("Snoozr starts: the load banners go to the room, then the splash shows");
+    const HWND splash = WaitFor([&] { return windowOfClass("Snoozr.frmSplash"); }, 20000);
+    if (splash == nullptr) {
+        std::printf("Snoozr did not show its splash\n");
+        return 1;
+    }
+    walk.Shot("splash");
+
+    Walk::Step("a double click on the splash brings the main window");
+    DoubleClick(splash, {246, 176});
+    const HWND main = WaitFor([&] { return windowOfClass("Snoozr.Form1"); }, 20000);
+    if (main == nullptr) {
+        std::printf("the main window did not come\n");
+        return 1;
+    }
+    walk.Shot("main-window");
+
+    Walk::Step("OPTIONS (the >>> ellipse) pops up the menu at the pointer");
+    Click(main, {140, 40});
+    walk.Shot("options-menu");
+    PressKey(VK_ESCAPE);
+
+    Walk::Step("the X asks whether to exit; Yes sends the unload lines and ends the program");
+    Click(main, {176, 8});
+    if (HWND question = WaitForMessageBox(pid, "Exit?", 20000)) {
+        walk.Shot("exit-question");
+        AnswerMessageBox(question, IDYES);
+    }
+    snoozr.Proc().WaitForExit(20000);
 
     std::printf("\nThe room's transcript:\n");
     for (const auto& line : client.ChatLines())
