@@ -8,22 +8,21 @@
 namespace snoozr {
 namespace {
 
-TEST(WindowUtilitiesTest, StayOnTopMakesTheWindowTopmost) {
+class WindowUtilitiesTest : public ::testing::Test {
+  protected:
     test::InMemoryDesktop desktop;
     test::FakeEventLoop events;
     test::RecordingMessageBoxes boxes;
-    ClientLink link(desktop, events, boxes);
-    const WindowHandle window = desktop.Add(kNoWindow, "SnoozrForm", "Snoozr 2.5");
+    ClientLink link{desktop, events, boxes};
+    WindowHandle window = desktop.Add(kNoWindow, "SnoozrForm", "Snoozr 2.5");
+};
+
+TEST_F(WindowUtilitiesTest, StayOnTopMakesTheWindowTopmost) {
     link.StayOnTop(window);
     EXPECT_TRUE(desktop.Topmost(window));
 }
 
-TEST(WindowUtilitiesTest, DragReleasesTheCaptureThenAsksForACaptionMove) {
-    test::InMemoryDesktop desktop;
-    test::FakeEventLoop events;
-    test::RecordingMessageBoxes boxes;
-    ClientLink link(desktop, events, boxes);
-    const WindowHandle window = desktop.Add(kNoWindow, "SnoozrForm", "Snoozr 2.5");
+TEST_F(WindowUtilitiesTest, DragReleasesTheCaptureThenAsksForACaptionMove) {
     int releasesAtMove = -1;
     desktop.React(
         window, [&](const test::RecordedMessage&) { releasesAtMove = desktop.CaptureReleases(); });
