@@ -8,6 +8,7 @@
 
 #include "ui/layout/Units.h"
 #include "ui/win32/GdiGuards.h"
+#include "ui/win32/LabelText.h"
 #include "ui/win32/Shell.h"
 #include "ui/win32/art/Pictures.h"
 
@@ -325,8 +326,7 @@ void Form::PaintLabel(HDC dc, const Label& label) {
     const Selection font(dc, shell_.Resources().FontFor(control.font));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ColourRef(control.foreColour, COLOR_BTNTEXT));
-    DrawTextA(dc, label.caption_.data(), static_cast<int>(label.caption_.size()), &bounds,
-              DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
+    DrawLabelCaption(dc, label.caption_, bounds);
 }
 
 Label* Form::LabelAt(POINT point) {

@@ -238,6 +238,33 @@ void PressKey(WORD virtualKey) {
     Sleep(30);
 }
 
+void PressKeyWith(WORD modifier, WORD virtualKey) {
+    INPUT keys[4] = {};
+    for (INPUT& key : keys)
+        key.type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = keys[3].ki.wVk = modifier;
+    keys[1].ki.wVk = keys[2].ki.wVk = virtualKey;
+    keys[2].ki.dwFlags = keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(4, keys, sizeof(INPUT));
+    Sleep(30);
+}
+
+void TypeText(std::string_view text) {
+    // Unicode key events carry any character, whatever the keyboard layout has keys for.
+    for (const char byte : text) {
+        wchar_t character = 0;
+        MultiByteToWideChar(1252, 0, &byte, 1, &character, 1);
+        INPUT keys[2] = {};
+        keys[0].type = keys[1].type = INPUT_KEYBOARD;
+        keys[0].ki.wScan = keys[1].ki.wScan = character;
+        keys[0].ki.dwFlags = KEYEVENTF_UNICODE;
+        keys[1].ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
+        SendInput(2, keys, sizeof(INPUT));
+        Sleep(10);
+    }
+    Sleep(30);
+}
+
 bool SaveScreenshot(const std::filesystem::path& bmpPath) {
     const int width = GetSystemMetrics(SM_CXSCREEN);
     const int height = GetSystemMetrics(SM_CYSCREEN);

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace snoozr::wine {
@@ -67,6 +68,10 @@ void Release(Button button = Button::kLeft);
 void Click(HWND window, POINT client, Button button = Button::kLeft);
 void DoubleClick(HWND window, POINT client);
 void PressKey(WORD virtualKey);
+// Presses a key while `modifier` (VK_SHIFT, VK_CONTROL, VK_MENU) is held down.
+void PressKeyWith(WORD modifier, WORD virtualKey);
+// Types text (code page 1252 bytes) into whatever has the keyboard focus, a key per character.
+void TypeText(std::string_view text);
 
 // Saves the whole screen as a 24-bit BMP file; false when it could not be written.
 bool SaveScreenshot(const std::filesystem::path& bmpPath);

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -26,6 +27,10 @@ constexpr DWORD kWindowWait = 10000;
 
 class EndToEnd : public ::testing::Test {
   protected:
+    EndToEnd() = default;
+    // The stand-in started with these options (an upload in progress, say).
+    explicit EndToEnd(const std::string& standInArguments) : standIn(standInArguments) {}
+
     void TearDown() override { program.reset(); }
 
     DWORD Pid() const { return program->ProcessId(); }
@@ -47,7 +52,10 @@ class EndToEnd : public ::testing::Test {
         return nullptr;
     }
 
-    void Start() { program.emplace(wine::FreshTempDir("snoozr")); }
+    void Start() {
+        workDir = wine::FreshTempDir("snoozr");
+        program.emplace(workDir);
+    }
 
     // Start-up, then the double click on the splash that brings the main window.
     void StartAndOpenMain() {
@@ -60,6 +68,7 @@ class EndToEnd : public ::testing::Test {
     }
 
     wine::StandIn standIn;
+    std::filesystem::path workDir;  // the program's current folder
     std::optional<wine::Snoozr> program;
 };
 

@@ -19,7 +19,7 @@ class Form7 : public Form {
 
     // Wired by the program.
     Event<void()> Form_Load;
-    Event<void()> List1_Click;  // the selection of the list changed
+    Event<void()> List1_Click;  // a click on an entry, or the selection moved by the keyboard
     Event<void()> List2_Click;
     Event<void()> Command3_Click;
     Event<void()> Label1_Click;

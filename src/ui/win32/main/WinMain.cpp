@@ -12,6 +12,9 @@
 #include "idle/IdleEngine.h"
 #include "ui/win32/IdleBindings.h"
 #include "ui/win32/Shell.h"
+#include "ui/win32/wiring/IdleWiring.h"
+#include "ui/win32/wiring/MenuWiring.h"
+#include "ui/win32/wiring/UploadWiring.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     using namespace snoozr;
@@ -28,8 +31,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 
     shell.SendLoadBanners = [&engine] { engine.SendLoadBanners(); };
     shell.ConfirmExit = [&engine] { return engine.ConfirmExit(); };
+    ui::WireIdle(shell, engine);
+    ui::WireMenuWindows(shell, link);
     events.SetMessageFilter([&shell](MSG& message) { return shell.PreTranslate(message); });
 
+    const auto upload = ui::WireUpload(shell, link, messageBoxes);
     shell.Start();
     return events.Run();
 }

@@ -1,0 +1,76 @@
+#pragma once
+// What a counter label of the main window looks like on screen. The labels are painted, not
+// windows, so another program's caption is read by comparing its pixels with the same label
+// painted, with a known caption, by a Form1 of the test's own process.
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "client/ClientLink.h"
+#include "client/win32/Win32EventLoop.h"
+#include "client/win32/Win32MessageBoxes.h"
+#include "client/win32/Win32WindowServices.h"
+#include "ui/win32/Shell.h"
+#include "wine/support/WineHarness.h"
+
+namespace snoozr::ui::test {
+
+// The pixels of a rectangle of the screen, row by row.
+inline std::vector<COLORREF> ScreenPixels(const RECT& area) {
+    std::vector<COLORREF> pixels;
+    const HDC screen = GetDC(nullptr);
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x)
+            pixels.push_back(GetPixel(screen, x, y));
+    }
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+class CounterPicture {
+  public:
+    // Out of the way of the program's own windows, on the right of the screen.
+    static constexpr POINT kReferenceAt{900, 600};
+
+    CounterPicture() {
+        shell_.form1.Load();  // its load step shows the splash: not wanted here
+        shell_.splash.Hide();
+        SetWindowPos(shell_.form1.Hwnd(), nullptr, kReferenceAt.x, kReferenceAt.y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+
+    // The screen pixels of the minutes label of another program's main window.
+    std::vector<COLORREF> MinutesOf(HWND main) {
+        return ScreenPixels(OnScreen(main, shell_.form1.Label1));
+    }
+
+    // The minutes label as this process paints it with `caption`.
+    std::vector<COLORREF> MinutesShowing(std::string_view caption) {
+        Form1& form1 = shell_.form1;
+        form1.Label1.SetCaption(caption);
+        form1.Show();
+        UpdateWindow(form1.Hwnd());
+        std::vector<COLORREF> pixels = ScreenPixels(OnScreen(form1.Hwnd(), form1.Label1));
+        form1.Hide();
+        events_.DispatchPending();
+        return pixels;
+    }
+
+  private:
+    RECT OnScreen(HWND window, Label& label) {
+        RECT bounds = shell_.form1.PixelRect(label.Layout().rect);
+        MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&bounds), 2);
+        return bounds;
+    }
+
+    Win32WindowServices windows_;
+    Win32EventLoop events_;
+    Win32MessageBoxes boxes_;
+    ClientLink link_{windows_, events_, boxes_};
+    Shell shell_{link_};
+};
+
+}  // namespace snoozr::ui::test

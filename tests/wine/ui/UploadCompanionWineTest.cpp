@@ -1,0 +1,365 @@
+// The upload companion end to end, as a new user meets it: "UPCHAT" from the menu, START and
+// STOP with and without an upload of the stand-in client, the watch until the upload is done,
+// minimizing, dragging and closing. What the companion shows is compared, pixel for pixel,
+// with the same window of this process showing the expected lines.
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "CompanionSteps.h"
+#include "EndToEnd.h"
+#include "Pixels.h"
+#include "client/ClientLink.h"
+#include "client/win32/Win32EventLoop.h"
+#include "client/win32/Win32MessageBoxes.h"
+#include "client/win32/Win32WindowServices.h"
+#include "ui/win32/Shell.h"
+
+namespace snoozr::ui::test {
+namespace {
+
+using namespace std::string_literals;
+
+// Form12's other hotspots and a spot of bare skin, in its client area.
+constexpr POINT kExitDot{164, 4};
+constexpr POINT kMinimizeDot{150, 7};
+constexpr POINT kBareSkin{8, 80};
+constexpr POINT kFileLine{20, 30};
+
+const std::string kNotice = "Please do not activate the upchat unless you are uploading!";
+const std::string kWatchedFile = "File:  report.txt\0"s;
+// How the stand-in logs its upload window going out of sight (hidden, then minimized) and
+// coming back.
+const std::vector<std::string> kPutAway{"upload-hidden", "upload-shown minimized"};
+const std::vector<std::string> kPutAwayAndBack{"upload-hidden", "upload-shown minimized",
+                                               "upload-hidden", "upload-shown normal"};
+
+// The three lines and the control as the user reads them, and the bar.
+struct Display {
+    std::string file;
+    std::string minutes;
+    std::string percent;
+    std::string control;
+    int bar = 0;
+};
+
+const Display kOpening{"File:", "Minutes Left: ", "%", "START"};
+Display Reset(const char* control) {
+    return {"File: ", "Minutes Left: na", "na%", control};
+}
+
+std::optional<std::string> ReadFile(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return std::nullopt;
+    return std::string{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+Pixels ClientPixels(HWND window) {
+    const RECT area = wine::ClientRectOnScreen(window);
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    return Pixels(width, height, [&](HDC dc) {
+        const WindowDc screen(nullptr);
+        BitBlt(dc, 0, 0, width, height, screen.Dc(), area.left, area.top, SRCCOPY);
+    });
+}
+
+// Form12 of this process, away from the program's windows, showing what is expected.
+class ReferenceCompanion {
+  public:
+    ReferenceCompanion() {
+        const HWND window = shell_.form12.Hwnd();
+        SetWindowPos(window, nullptr, 300, 640, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        ShowWindow(window, SW_SHOWNOACTIVATE);
+    }
+
+    // How many pixels of `actual`'s client area differ from the reference showing `expected`.
+    int Differences(HWND actual, const Display& expected) {
+        Form12& form = shell_.form12;
+        form.Label1.SetCaption(expected.file);
+        form.Label2.SetCaption(expected.minutes);
+        form.Label3.SetCaption(expected.percent);
+        form.Label5.SetCaption(expected.control);
+        form.DogBar1.SetValue(expected.bar);
+        RedrawWindow(form.Hwnd(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        const Pixels want = ClientPixels(form.Hwnd());
+        const Pixels seen = ClientPixels(actual);
+        if (want.Width() != seen.Width() || want.Height() != seen.Height())
+            return want.Width() * want.Height();
+        int differences = 0;
+        for (int y = 0; y < want.Height(); ++y) {
+            for (int x = 0; x < want.Width(); ++x)
+                differences += want.At(x, y) != seen.At(x, y) ? 1 : 0;
+        }
+        return differences;
+    }
+
+  private:
+    Win32WindowServices windows_;
+    Win32EventLoop events_;
+    Win32MessageBoxes boxes_;
+    ClientLink link_{windows_, events_, boxes_};
+    Shell shell_{link_};
+};
+
+class UploadCompanionWineTest : public EndToEnd {
+  protected:
+    explicit UploadCompanionWineTest(const std::string& standInArguments = "")
+        : EndToEnd(standInArguments) {}
+
+    HWND Companion() const { return ProgramWindow("Snoozr.Form12"); }
+    static HWND UploadWindow() { return FindWindowA("_AOL_Modal", nullptr); }
+
+    void OpenCompanion() {
+        StartAndOpenMain();
+        ASSERT_NE(ChooseUpchat(Pid(), Main()), nullptr);
+    }
+
+    void ClickStartStop() const { wine::Click(Companion(), kStartStop); }
+
+    // Waits until the companion shows `expected`; then true.
+    bool WaitForDisplay(const Display& expected, DWORD milliseconds = 3000) {
+        int differences = -1;
+        const bool shown = wine::WaitUntil(
+            [&] { return (differences = reference_.Differences(Companion(), expected)) == 0; },
+            milliseconds);
+        if (!shown)
+            ADD_FAILURE() << differences << " pixels differ from \"" << expected.file << "\" / \""
+                          << expected.minutes << "\" / \"" << expected.percent << "\" / \""
+                          << expected.control << "\", bar " << expected.bar;
+        return shown;
+    }
+
+    HWND Child(const char* className) const {
+        return FindWindowExA(Companion(), nullptr, className, nullptr);
+    }
+    int Bar() const {
+        DWORD_PTR position = 0;
+        SendMessageTimeoutA(Child(PROGRESS_CLASSA), PBM_GETPOS, 0, 0, SMTO_NORMAL, 5000, &position);
+        return static_cast<int>(position);
+    }
+    std::string Count() const { return wine::WindowText(Child("Edit")); }
+
+    // The stand-in's log of its upload window: "upload-hidden", "upload-shown normal", ...
+    std::vector<std::string> UploadEvents() const {
+        std::vector<std::string> seen;
+        for (const auto& e : standIn.Events()) {
+            if (e.event.rfind("upload-", 0) == 0 && e.event != "upload-start")
+                seen.push_back(e.where.empty() ? e.event : e.event + " " + e.where);
+        }
+        return seen;
+    }
+    bool WaitForUploadEvent(const std::string& event, DWORD milliseconds = kWindowWait) const {
+        return wine::WaitUntil(
+            [&] {
+                const auto events = UploadEvents();
+                return std::find(events.begin(), events.end(), event) != events.end();
+            },
+            milliseconds);
+    }
+
+    // The percentage in the upload window's caption "File Transfer - N%", or -1.
+    static int CaptionPercent() {
+        const std::string caption = wine::WindowText(UploadWindow());
+        const std::string lead = "File Transfer - ";
+        if (caption.rfind(lead, 0) != 0 || caption.size() < lead.size() + 2)
+            return -1;
+        return std::stoi(caption.substr(lead.size()));
+    }
+
+    bool Topmost() const { return (GetWindowLongA(Companion(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+
+    // Answers the exit question with Yes; the arrival of each closing line, in ms after it.
+    std::vector<ULONGLONG> ConfirmExitAndTimeTheLines() {
+        const HWND box = wine::WaitForMessageBox(Pid(), "Exit?", kWindowWait);
+        if (box == nullptr)
+            return {};
+        wine::AnswerMessageBox(box, IDYES);
+        return TimeTheClosingLines();
+    }
+    std::vector<ULONGLONG> TimeTheClosingLines() {
+        const ULONGLONG start = GetTickCount64();
+        std::vector<ULONGLONG> arrivals;
+        for (std::size_t count = 4; count <= 5; ++count) {
+            if (!standIn.WaitForChatLines(count, kWindowWait))
+                break;
+            arrivals.push_back(GetTickCount64() - start);
+        }
+        return arrivals;
+    }
+
+    void ExpectTheProgramEndedAfterTheClosingLines(const std::vector<ULONGLONG>& arrivals) {
+        ASSERT_EQ(arrivals.size(), 2u);
+        // The pause starts at the time of day rounded to the second: half to one and a half.
+        EXPECT_GE(arrivals[1] - arrivals[0], 400u);
+        EXPECT_LE(arrivals[1] - arrivals[0], 1700u);
+        const auto lines = standIn.ChatLines();
+        ASSERT_EQ(lines.size(), 5u);
+        EXPECT_EQ(lines[3], "UpChAt By: Brix");
+        EXPECT_EQ(lines[4], "Snoozr 1.0 [Unloaded]");
+        ASSERT_TRUE(program->Proc().WaitForExit(kWindowWait));
+        EXPECT_EQ(program->Proc().ExitCode(), 0u);
+        EXPECT_FALSE(wine::AnyWindowOf(Pid()));
+    }
+
+  private:
+    ReferenceCompanion reference_;
+};
+
+class CompanionWithoutUpload : public UploadCompanionWineTest {};
+
+// Twelve minutes left for its first 50 s.
+class CompanionDuringUpload : public UploadCompanionWineTest {
+  protected:
+    CompanionDuringUpload() : UploadCompanionWineTest("--upload report.txt --upload-seconds 740") {}
+};
+
+// Done well after the companion is watching it, and held at 100 % for a second.
+class CompanionToCompletion : public UploadCompanionWineTest {
+  protected:
+    CompanionToCompletion() : UploadCompanionWineTest("--upload report.txt --upload-seconds 25") {}
+};
+
+TEST_F(CompanionWithoutUpload, UpchatReplacesTheMainWindowWithTheCompanion) {
+    OpenCompanion();
+    WaitForDisplay(kOpening);
+    EXPECT_EQ(Count(), "0");
+    EXPECT_FALSE(Topmost());
+    EXPECT_EQ(standIn.ChatLines().size(), 3u) << "nothing said";
+}
+
+TEST_F(CompanionWithoutUpload, StartShowsTheNoticeLeavesStopAndTheNextClickResets) {
+    OpenCompanion();
+    ClickStartStop();
+    const HWND box = wine::WaitForMessageBox(Pid(), "Notice", kWindowWait);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(wine::MessageBoxText(box), kNotice);
+    EXPECT_NE(GetDlgItem(box, IDOK), nullptr);
+    EXPECT_EQ(GetDlgItem(box, IDCANCEL), nullptr);
+    wine::AnswerMessageBox(box, IDOK);
+    ASSERT_TRUE(wine::WaitUntil([&] { return !IsWindow(box); }, kWindowWait));
+
+    // A poll would find no upload and reset the lines: they stay as they opened.
+    Sleep(1000);
+    WaitForDisplay({"File:", "Minutes Left: ", "%", "STOP"});
+    ClickStartStop();
+    WaitForDisplay(Reset("START"));
+    EXPECT_EQ(standIn.ChatLines().size(), 3u);
+}
+
+TEST_F(CompanionDuringUpload, StartHidesTheClientsWindowAndWatchesStopBringsItBack) {
+    OpenCompanion();
+    ASSERT_TRUE(IsWindowVisible(UploadWindow()));
+    ClickStartStop();
+    ASSERT_TRUE(WaitForUploadEvent("upload-shown minimized"));
+    EXPECT_EQ(UploadEvents(), kPutAway);
+    EXPECT_TRUE(IsIconic(UploadWindow()));
+
+    // The upload goes on out of sight: wait for a percentage the bar can show.
+    int percent = -1;
+    ASSERT_TRUE(wine::WaitUntil([&] { return (percent = CaptionPercent()) >= 1; }, 20000));
+    WaitForDisplay(
+        {kWatchedFile, "Minutes Left: 12", std::to_string(percent) + "%", "STOP", percent});
+    EXPECT_EQ(Bar(), percent);
+    wine::SaveScreenshot(workDir / "companion-watching.bmp");
+
+    ClickStartStop();
+    ASSERT_TRUE(WaitForUploadEvent("upload-shown normal"));
+    EXPECT_EQ(UploadEvents(), kPutAwayAndBack);
+    EXPECT_TRUE(IsWindowVisible(UploadWindow()));
+    EXPECT_FALSE(IsIconic(UploadWindow()));
+    WaitForDisplay(Reset("START"));
+    EXPECT_EQ(Bar(), 0);
+    EXPECT_EQ(standIn.ChatLines().size(), 3u);
+}
+
+TEST_F(CompanionToCompletion, DoneUploadIsCountedTheDisplayResetAndTheControlStaysStop) {
+    OpenCompanion();
+    ClickStartStop();
+    ASSERT_TRUE(WaitForUploadEvent("upload-done", 40000));
+
+    const std::filesystem::path countFile = workDir / "UpLog";
+    EXPECT_TRUE(wine::WaitUntil([&] { return ReadFile(countFile) == "1\r\n"; }, kWindowWait))
+        << ReadFile(countFile).value_or("(no file)");
+    WaitForDisplay(Reset("STOP"));
+    EXPECT_EQ(Bar(), 0);
+    EXPECT_EQ(Count(), "1");
+
+    // The client closes its finished window; the companion never showed it again.
+    ASSERT_TRUE(wine::WaitUntil([] { return UploadWindow() == nullptr; }, kWindowWait));
+    EXPECT_EQ(UploadEvents(),
+              (std::vector<std::string>{"upload-hidden", "upload-shown minimized", "upload-done"}));
+    ClickStartStop();
+    WaitForDisplay(Reset("START"));
+    EXPECT_EQ(wine::WaitForMessageBox(Pid(), "Notice", 500), nullptr);
+}
+
+TEST_F(CompanionWithoutUpload, ExitDotAnsweredNoKeepsItYesSaysTheClosingLinesAndEnds) {
+    OpenCompanion();
+    wine::Click(Companion(), kExitDot);
+    const HWND box = wine::WaitForMessageBox(Pid(), "Exit?", kWindowWait);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(wine::MessageBoxText(box), "Are you sure you want to exit?");
+    EXPECT_NE(GetDlgItem(box, IDYES), nullptr);
+    wine::AnswerMessageBox(box, IDNO);
+    ASSERT_TRUE(wine::WaitUntil([&] { return !IsWindow(box); }, kWindowWait));
+    Sleep(1500);
+    EXPECT_TRUE(program->Proc().Running());
+    EXPECT_TRUE(IsWindowVisible(Companion()));
+    EXPECT_EQ(standIn.ChatLines().size(), 3u);
+
+    wine::Click(Companion(), kExitDot);
+    const std::vector<ULONGLONG> arrivals = ConfirmExitAndTimeTheLines();
+    ExpectTheProgramEndedAfterTheClosingLines(arrivals);
+    EXPECT_EQ(ReadFile(workDir / "upLog"), "0\r\n");
+}
+
+TEST_F(CompanionDuringUpload, ClosedWhileWatchingTheClientsWindowComesBackFirst) {
+    OpenCompanion();
+    ClickStartStop();
+    ASSERT_TRUE(WaitForUploadEvent("upload-shown minimized"));
+    PostMessageA(Companion(), WM_CLOSE, 0, 0);  // the system's close asks nothing
+    const std::vector<ULONGLONG> arrivals = TimeTheClosingLines();
+    ExpectTheProgramEndedAfterTheClosingLines(arrivals);
+    ASSERT_TRUE(WaitForUploadEvent("upload-shown normal"));
+    EXPECT_EQ(UploadEvents(), kPutAwayAndBack);
+    EXPECT_TRUE(IsWindowVisible(UploadWindow()));
+    EXPECT_FALSE(IsIconic(UploadWindow()));
+}
+
+TEST_F(CompanionWithoutUpload, LeftDotMinimizes) {
+    OpenCompanion();
+    wine::Click(Companion(), kMinimizeDot);
+    EXPECT_TRUE(wine::WaitUntil([&] { return IsIconic(Companion()) != FALSE; }, kWindowWait));
+    EXPECT_TRUE(program->Proc().Running());
+}
+
+TEST_F(CompanionWithoutUpload, PressOnTheBareSkinDragsAndOnlyThenMakesItTopmost) {
+    OpenCompanion();
+    wine::Press(Companion(), kFileLine);
+    Sleep(500);
+    EXPECT_FALSE(wine::InMoveLoop(Companion())) << "a press on a line does not drag";
+    wine::Release();
+
+    wine::Press(Companion(), kBareSkin);
+    ASSERT_TRUE(wine::WaitUntil([&] { return wine::InMoveLoop(Companion()); }, kWindowWait));
+    EXPECT_FALSE(Topmost()) << "not while the drag runs";
+    PostMessageA(Companion(), WM_LBUTTONUP, 0, 0);
+    wine::Release();
+    EXPECT_TRUE(wine::WaitUntil([&] { return !wine::InMoveLoop(Companion()); }, kWindowWait));
+    EXPECT_TRUE(wine::WaitUntil([&] { return Topmost(); }, kWindowWait));
+}
+
+}  // namespace
+}  // namespace snoozr::ui::test
