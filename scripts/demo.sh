@@ -22,16 +22,26 @@ if [ -n "${DISPLAY:-}" ] && [ "${SNOOZR_DEMO:-}" != scripted ]; then
   exit 0
 fi
 
-rm -f "$out"/*.bmp "$out"/*.png
-xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
+rm -f "$out"/*.png "$out"/*.done
+# The walk-through asks for each screenshot with a line "screenshot NAME"; we take it from the
+# X screen and tell it we are done.
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   wineserver -p
   wine cmd /c exit >/dev/null 2>&1 </dev/null
-  wine "$1/demo_walkthrough.exe" "$(winepath -w "$2")" </dev/null
-  rc=$?
+  wine "$1/demo_walkthrough.exe" "$(winepath -w "$2")" </dev/null |
+  while IFS= read -r line; do
+    line=${line%$'"'"'\r'"'"'}
+    case "$line" in
+      "screenshot "*)
+        name=${line#screenshot }
+        import -window root "$2/$name.png"
+        echo "  screenshot $name.png"
+        touch "$2/$name.done" ;;
+      *) printf "%s\n" "$line" ;;
+    esac
+  done
+  rc=${PIPESTATUS[0]}
   wineserver -k
   exit $rc' demo "$bin" "$out"
-for bmp in "$out"/*.bmp; do
-  [ -f "$bmp" ] && convert "$bmp" "${bmp%.bmp}.png" && rm "$bmp"
-done
 echo "Screenshots are in $out:"
 ls "$out"/*.png 2>/dev/null | sed 's/^/  /'
