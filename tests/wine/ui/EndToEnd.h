@@ -52,6 +52,17 @@ class EndToEnd : public ::testing::Test {
         return nullptr;
     }
 
+    // Waits for the "Exit?" question, checks its text and buttons, answers it and waits
+    // for it to go.
+    void AnswerExitQuestion(int answer) const {
+        const HWND box = wine::WaitForMessageBox(Pid(), "Exit?", kWindowWait);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(wine::MessageBoxText(box), "Are you sure you want to exit?");
+        EXPECT_NE(GetDlgItem(box, IDYES), nullptr);
+        wine::AnswerMessageBox(box, answer);
+        ASSERT_TRUE(wine::WaitUntil([&] { return !IsWindow(box); }, kWindowWait));
+    }
+
     void Start() {
         workDir = wine::FreshTempDir("snoozr");
         program.emplace(workDir);

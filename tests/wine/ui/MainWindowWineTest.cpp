@@ -33,12 +33,7 @@ TEST_F(MainWindowWineTest, ExitQuestionAnsweredNoChangesNothing) {
     for (const Trigger& trigger : triggers) {
         SCOPED_TRACE(trigger.what);
         trigger.ask(Main());
-        const HWND box = wine::WaitForMessageBox(Pid(), "Exit?", kWindowWait);
-        ASSERT_NE(box, nullptr);
-        EXPECT_EQ(wine::MessageBoxText(box), "Are you sure you want to exit?");
-        EXPECT_NE(GetDlgItem(box, IDYES), nullptr);
-        wine::AnswerMessageBox(box, IDNO);
-        ASSERT_TRUE(wine::WaitUntil([&] { return !IsWindow(box); }, kWindowWait));
+        ASSERT_NO_FATAL_FAILURE(AnswerExitQuestion(IDNO));
         Sleep(300);
         EXPECT_TRUE(program->Proc().Running());
         EXPECT_TRUE(IsWindowVisible(Main()));

@@ -308,12 +308,7 @@ TEST_F(CompanionToCompletion, DoneUploadIsCountedTheDisplayResetAndTheControlSta
 TEST_F(CompanionWithoutUpload, ExitDotAnsweredNoKeepsItYesSaysTheClosingLinesAndEnds) {
     OpenCompanion();
     wine::Click(Companion(), kExitDot);
-    const HWND box = wine::WaitForMessageBox(Pid(), "Exit?", kWindowWait);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(wine::MessageBoxText(box), "Are you sure you want to exit?");
-    EXPECT_NE(GetDlgItem(box, IDYES), nullptr);
-    wine::AnswerMessageBox(box, IDNO);
-    ASSERT_TRUE(wine::WaitUntil([&] { return !IsWindow(box); }, kWindowWait));
+    ASSERT_NO_FATAL_FAILURE(AnswerExitQuestion(IDNO));
     Sleep(1500);
     EXPECT_TRUE(program->Proc().Running());
     EXPECT_TRUE(IsWindowVisible(Companion()));
