@@ -11,15 +11,6 @@
 
 namespace {
 
-double ProcessCpuSeconds() {
-    FILETIME created, exited, kernel, user;
-    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
-    auto seconds = [](FILETIME t) {
-        return ((static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 1e7;
-    };
-    return seconds(kernel) + seconds(user);
-}
-
 double WallSeconds() {
     return GetTickCount64() / 1000.0;
 }
@@ -37,11 +28,11 @@ int main() {
         wine::StandIn client;
         constexpr int kLines = 2000;
         const double start = WallSeconds();
-        const double cpuStart = ProcessCpuSeconds();
+        const double cpuStart = wine::CpuSecondsOf(GetCurrentProcess());
         for (int i = 0; i < kLines; ++i)
             link.SendChat("O\xBA\xB0\x91  Idle Stats-1 Minutes");
         const double took = WallSeconds() - start;
-        const double cpu = ProcessCpuSeconds() - cpuStart;
+        const double cpu = wine::CpuSecondsOf(GetCurrentProcess()) - cpuStart;
         client.WaitForChatLines(kLines, 30000);
         std::printf(
             "SendChat: %d lines in %.2f s = %.0f round trips/s, %.2f s of CPU in the "
@@ -49,10 +40,10 @@ int main() {
             kLines, took, kLines / took, cpu, client.ChatLines().size());
     }
 
-    const double cpuBefore = ProcessCpuSeconds();
+    const double cpuBefore = wine::CpuSecondsOf(GetCurrentProcess());
     const double wallBefore = WallSeconds();
     link.Pause(10);
     std::printf("Pause(10): %.2f s of wall time, %.3f s of CPU (target: under 0.1 s)\n",
-                WallSeconds() - wallBefore, ProcessCpuSeconds() - cpuBefore);
+                WallSeconds() - wallBefore, wine::CpuSecondsOf(GetCurrentProcess()) - cpuBefore);
     return 0;
 }

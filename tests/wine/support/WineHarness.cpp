@@ -64,10 +64,6 @@ DWORD Process::ExitCode() const {
     return code;
 }
 
-double Process::CpuSeconds() const {
-    return CpuSecondsOf(process_);
-}
-
 double CpuSecondsOf(HANDLE process) {
     FILETIME created, exited, kernel, user;
     if (!GetProcessTimes(process, &created, &exited, &kernel, &user))

@@ -31,8 +31,6 @@ class Process {
     bool Running() const;
     bool WaitForExit(DWORD milliseconds) const;
     DWORD ExitCode() const;
-    // CPU seconds (user + kernel) the process has used so far.
-    double CpuSeconds() const;
 
   private:
     HANDLE process_ = nullptr;
@@ -40,7 +38,8 @@ class Process {
 };
 
 // CPU seconds (user + kernel) a process has used so far; -1 when they cannot be read.
-// GetCurrentProcess() gives the caller's own.
+// GetCurrentProcess() gives the caller's own. Wine 8 reads 0 for any other process: sum the
+// other process's thread times instead (GetThreadTimes).
 double CpuSecondsOf(HANDLE process);
 
 // Polls `find` every 20 ms until it gives a window or the time is up (then nullptr).
