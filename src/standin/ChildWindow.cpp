@@ -1,4 +1,5 @@
 #include "ChildWindow.h"
+#include "WindowClass.h"
 
 namespace standin {
 
@@ -46,14 +47,7 @@ LRESULT CALLBACK ChildProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 }  // namespace
 
 void RegisterChildClass(HINSTANCE instance) {
-    WNDCLASSEXA info{};
-    info.cbSize = sizeof(info);
-    info.lpfnWndProc = ChildProc;
-    info.hInstance = instance;
-    info.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    info.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    info.lpszClassName = "AOL Child";
-    RegisterClassExA(&info);
+    RegisterWindowClass(instance, "AOL Child", ChildProc, GetSysColorBrush(COLOR_BTNFACE));
 }
 
 HWND OpenChild(HWND mdiArea, const char* caption, std::unique_ptr<ChildWindow> behaviour) {

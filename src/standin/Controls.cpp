@@ -5,6 +5,7 @@
 
 #include "ChildWindow.h"
 #include "StandIn.h"
+#include "WindowClass.h"
 
 namespace standin {
 
@@ -83,13 +84,7 @@ void RegisterControlClasses(HINSTANCE instance) {
     g_listProc = Superclass(instance, "LISTBOX", "_AOL_Listbox", ListProc);
     g_staticProc = Superclass(instance, "STATIC", "_AOL_Static", StaticProc);
 
-    WNDCLASSEXA icon{};
-    icon.cbSize = sizeof(icon);
-    icon.lpfnWndProc = IconProc;
-    icon.hInstance = instance;
-    icon.hCursor = LoadCursor(nullptr, IDC_HAND);
-    icon.lpszClassName = "_AOL_Icon";
-    RegisterClassExA(&icon);
+    RegisterWindowClass(instance, "_AOL_Icon", IconProc, nullptr, IDC_HAND);
 }
 
 }  // namespace standin

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "StandIn.h"
+#include "WindowClass.h"
 #include "WindowText.h"
 
 namespace standin {
@@ -57,24 +58,13 @@ LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     return DefFrameProcA(window, client.mdiArea, message, wParam, lParam);
 }
 
-void RegisterClass(HINSTANCE instance, const char* name, WNDPROC proc, int brush) {
-    WNDCLASSEXA info{};
-    info.cbSize = sizeof(info);
-    info.lpfnWndProc = proc;
-    info.hInstance = instance;
-    info.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    info.hbrBackground = GetSysColorBrush(brush);
-    info.lpszClassName = name;
-    RegisterClassExA(&info);
-}
-
 }  // namespace
 
 void RegisterFrameClasses(HINSTANCE instance) {
-    RegisterClass(instance, "AOL Frame25", FrameProc, COLOR_APPWORKSPACE);
-    RegisterClass(instance, "AOL Toolbar", ContainerProc, COLOR_BTNFACE);
-    RegisterClass(instance, "_AOL_Toolbar", ContainerProc, COLOR_BTNSHADOW);
-    RegisterClass(instance, "_AOL_Combobox", ContainerProc, COLOR_WINDOW);
+    RegisterWindowClass(instance, "AOL Frame25", FrameProc, GetSysColorBrush(COLOR_APPWORKSPACE));
+    RegisterWindowClass(instance, "AOL Toolbar", ContainerProc, GetSysColorBrush(COLOR_BTNFACE));
+    RegisterWindowClass(instance, "_AOL_Toolbar", ContainerProc, GetSysColorBrush(COLOR_BTNSHADOW));
+    RegisterWindowClass(instance, "_AOL_Combobox", ContainerProc, GetSysColorBrush(COLOR_WINDOW));
 }
 
 HWND CreateFrame(Client& client) {

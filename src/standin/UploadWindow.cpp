@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "StandIn.h"
+#include "WindowClass.h"
 
 namespace standin {
 
@@ -179,14 +180,8 @@ LRESULT CALLBACK UploadWindow::Proc(HWND window, UINT message, WPARAM wParam, LP
 bool RegisterUploadClass(HINSTANCE instance) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&controls);
-    WNDCLASSEXA info{};
-    info.cbSize = sizeof(info);
-    info.lpfnWndProc = UploadWindow::Proc;
-    info.hInstance = instance;
-    info.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    info.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    info.lpszClassName = kUploadClass;
-    return RegisterClassExA(&info) != 0;
+    return RegisterWindowClass(instance, kUploadClass, UploadWindow::Proc,
+                               GetSysColorBrush(COLOR_BTNFACE));
 }
 
 }  // namespace
