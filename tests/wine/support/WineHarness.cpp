@@ -36,6 +36,8 @@ Process::Process(const std::filesystem::path& exe, const std::string& arguments,
         CloseHandle(info.hThread);
         process_ = info.hProcess;
         id_ = info.dwProcessId;
+    } else {
+        startError_ = GetLastError();
     }
 }
 
@@ -55,6 +57,14 @@ bool Process::Running() const {
 
 bool Process::WaitForExit(DWORD milliseconds) const {
     return process_ != nullptr && WaitForSingleObject(process_, milliseconds) == WAIT_OBJECT_0;
+}
+
+std::string Process::State() const {
+    if (process_ == nullptr)
+        return "not started (error " + std::to_string(startError_) + ")";
+    if (Running())
+        return "running";
+    return "exited with code " + std::to_string(ExitCode());
 }
 
 DWORD Process::ExitCode() const {
@@ -339,7 +349,13 @@ StandIn::StandIn(const std::string& arguments)
     : folder_(FreshTempDir("standin")),
       log_(folder_ / "standin.log"),
       process_(BinDir() / "standin.exe", "--log \"" + log_.string() + "\" " + arguments, folder_) {
-    WaitUntil([&] { return !Events().empty(); }, 20000);  // "ready" once its windows exist
+    WaitUntil([&] { return Ready(); }, 20000);
+}
+
+bool StandIn::Ready() const {
+    const auto events = Events();
+    return std::any_of(events.begin(), events.end(),
+                       [](const StandInEvent& e) { return e.event == "ready"; });
 }
 
 std::vector<StandInEvent> StandIn::Events() const {
@@ -374,6 +390,13 @@ bool StandIn::WaitForEvents(std::size_t count, DWORD milliseconds) const {
     return WaitUntil([&] { return Events().size() >= count; }, milliseconds);
 }
 
+std::string StandIn::Report() const {
+    std::string report = "stand-in " + process_.State() + "; its log:";
+    for (const auto& event : Events())
+        report += "\n  " + event.event + " | " + event.where + " | " + event.bytes;
+    return report;
+}
+
 HWND StandIn::Frame() const {
     return FindProcessWindow(ProcessId(), "AOL Stand-in Client", "AOL Frame25");
 }
@@ -402,6 +425,15 @@ Snoozr::Snoozr(const std::filesystem::path& workDir)
 
 HWND Snoozr::Window(const std::string& caption, bool visibleOnly) const {
     return FindProcessWindow(ProcessId(), caption, nullptr, visibleOnly);
+}
+
+std::string Snoozr::Report() const {
+    std::string report = "snoozr.exe " + process_.State() + "; its windows:";
+    for (const HWND window : TopLevelWindows(ProcessId())) {
+        report += "\n  " + ClassOf(window) + " \"" + WindowText(window) + "\" " +
+                  (IsWindowVisible(window) ? "shown" : "hidden");
+    }
+    return report;
 }
 
 HWND Snoozr::WaitForWindow(const std::string& caption, DWORD milliseconds, bool visibleOnly) const {

@@ -31,10 +31,13 @@ class Process {
     bool Running() const;
     bool WaitForExit(DWORD milliseconds) const;
     DWORD ExitCode() const;
+    // "running", "exited with code N" or "not started (error N)": for failure messages.
+    std::string State() const;
 
   private:
     HANDLE process_ = nullptr;
     DWORD id_ = 0;
+    DWORD startError_ = 0;
 };
 
 // CPU seconds (user + kernel) a process has used so far; -1 when they cannot be read.
@@ -98,10 +101,14 @@ class StandIn {
     const std::filesystem::path& Folder() const { return folder_; }
 
     std::vector<StandInEvent> Events() const;
+    // Its windows exist: it logged that it is ready.
+    bool Ready() const;
     // The lines said in any room, in order (raw bytes).
     std::vector<std::string> ChatLines() const;
     bool WaitForChatLines(std::size_t count, DWORD milliseconds) const;
     bool WaitForEvents(std::size_t count, DWORD milliseconds) const;
+    // The process's state and every event logged so far: for failure messages.
+    std::string Report() const;
 
     HWND Frame() const;
     HWND MdiArea() const;
@@ -125,6 +132,9 @@ class Snoozr {
     HWND Window(const std::string& caption, bool visibleOnly = false) const;
     HWND WaitForWindow(const std::string& caption, DWORD milliseconds,
                        bool visibleOnly = true) const;
+    // The process's state and its top-level windows (class, caption, shown or hidden): for
+    // failure messages.
+    std::string Report() const;
 
   private:
     Process process_;

@@ -63,19 +63,24 @@ class EndToEnd : public ::testing::Test {
         ASSERT_TRUE(wine::WaitUntil([&] { return !IsWindow(box); }, kWindowWait));
     }
 
+    // What both programs are doing: for failure messages.
+    std::string Report() const { return program->Report() + "\n" + standIn.Report(); }
+
     void Start() {
+        ASSERT_TRUE(standIn.Ready()) << standIn.Report();
         workDir = wine::FreshTempDir("snoozr");
         program.emplace(workDir);
     }
 
     // Start-up, then the double click on the splash that brings the main window.
     void StartAndOpenMain() {
-        Start();
+        ASSERT_NO_FATAL_FAILURE(Start());
         const HWND splash = wine::WaitFor(
             [&] { return IsWindowVisible(Splash()) ? Splash() : nullptr; }, kWindowWait);
-        ASSERT_NE(splash, nullptr);
+        ASSERT_NE(splash, nullptr) << Report();
         wine::DoubleClick(splash, {246, 176});
-        ASSERT_TRUE(wine::WaitUntil([&] { return IsWindowVisible(Main()) != FALSE; }, kWindowWait));
+        ASSERT_TRUE(wine::WaitUntil([&] { return IsWindowVisible(Main()) != FALSE; }, kWindowWait))
+            << Report();
     }
 
     wine::StandIn standIn;

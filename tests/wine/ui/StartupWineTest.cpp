@@ -22,7 +22,7 @@ TEST_F(StartupWineTest, LoadLinesArriveInOrderBeforeTheSplashIsVisible) {
             return true;
         },
         kWindowWait);
-    ASSERT_TRUE(seen);
+    ASSERT_TRUE(seen) << Report();
     ASSERT_EQ(linesWhenSeen.size(), 3u);
     EXPECT_EQ(linesWhenSeen[0], kBanner);
     EXPECT_EQ(linesWhenSeen[1], kLoaded);
