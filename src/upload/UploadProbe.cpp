@@ -13,15 +13,27 @@ constexpr std::string_view kUploadClassToShow = "_AOL_MODAL";
 constexpr std::string_view kNoticeText =
     "Please do not activate the upchat unless you are uploading!";
 constexpr std::string_view kNoticeCaption = "Notice";
+// How often a text that keeps changing its length while it is read is read at most.
+constexpr int kTextReadAttempts = 3;
 }  // namespace
 
 std::string UploadProbe::ReadWindowText(WindowHandle window) const {
     if (window == kNoWindow)
         return std::string(1, '\0');
-    const std::size_t length = std::min(windows_.GetTextLength(window), kMaxWindowText);
-    // The other program may change its text between the two messages, and an adapter may
-    // hand back any size: keep exactly the buffer asked for, NUL last.
-    std::string text = windows_.GetText(window, length + 1);
+    const auto lengthOf = [&] { return std::min(windows_.GetTextLength(window), kMaxWindowText); };
+    // The other program may change its text between the two messages: a caption going from
+    // "9%" to "10%" would be read as "File Transfer - 10" and cut to 1 %. When the length
+    // asked for afterwards differs, the text is read again, a few times at most.
+    std::size_t length = lengthOf();
+    std::string text;
+    for (int attempt = 1;; ++attempt) {
+        text = windows_.GetText(window, length + 1);
+        const std::size_t lengthAfter = lengthOf();
+        if (lengthAfter == length || attempt == kTextReadAttempts)
+            break;
+        length = lengthAfter;
+    }
+    // An adapter may hand back any size: keep exactly the buffer asked for, NUL last.
     text.resize(length + 1, '\0');
     text.back() = '\0';
     return text;

@@ -23,7 +23,8 @@ class UploadProbe {
         : windows_(windows), messageBoxes_(messageBoxes), poll_(poll) {}
 
     // The window's text followed by one NUL: the whole buffer of the reported length plus
-    // one, whatever the window wrote into it. Handle 0 gives a single NUL.
+    // one, whatever the window wrote into it; read again when the length has changed by the
+    // time the text is in. Handle 0 gives a single NUL.
     std::string ReadWindowText(WindowHandle window) const;
 
     // The upload's reading; all fields empty when there is no upload window or its caption

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -171,6 +173,55 @@ TEST(UploadProbeTest, WindowTextIsAlwaysTheBufferAskedFor) {
         desktop.handedBack = c.handedBack;
         EXPECT_EQ(UploadProbe(desktop, boxes, poll).ReadWindowText(window), c.expected) << c.name;
         EXPECT_EQ(desktop.requested, std::vector<std::size_t>{c.bufferAsked}) << c.name;
+    }
+}
+
+// A window whose caption changes right after each length is asked for, as an upload window
+// does when its percentage moves on between the two messages.
+class ChangingDesktop : public InMemoryDesktop {
+  public:
+    explicit ChangingDesktop(std::vector<std::string> captions) : captions_(std::move(captions)) {}
+    std::size_t GetTextLength(WindowHandle) override {
+        const std::size_t length = Current().size();
+        ++lengthQueries_;
+        return length;
+    }
+    std::string GetText(WindowHandle, std::size_t bufferSize) override {
+        requested.push_back(bufferSize);
+        std::string buffer(bufferSize, '\0');
+        std::copy_n(Current().begin(), std::min(Current().size(), bufferSize - 1), buffer.begin());
+        return buffer;
+    }
+    std::vector<std::size_t> requested;
+
+  private:
+    const std::string& Current() const {
+        return captions_[std::min(lengthQueries_, captions_.size() - 1)];
+    }
+    std::vector<std::string> captions_;
+    std::size_t lengthQueries_ = 0;
+};
+
+TEST(UploadProbeTest, TextChangingWhileReadIsReadAgainAFewTimesAtMost) {
+    const struct {
+        const char* name;
+        std::vector<std::string> captions;
+        std::string expected;
+        std::vector<std::size_t> buffersAsked;
+    } cases[] = {
+        {"steady", {"File Transfer - 9%"}, "File Transfer - 9%\0"s, {19}},
+        {"grows once", {"File Transfer - 9%", "File Transfer - 10%"}, "File Transfer - 10%\0"s,
+         {19, 20}},
+        {"shrinks once", {"abcd", "ab"}, "ab\0"s, {5, 3}},
+        {"keeps changing", {"a", "bb", "ccc", "dddd", "eeeee"}, "ddd\0"s, {2, 3, 4}},
+    };
+    for (const auto& c : cases) {
+        ChangingDesktop desktop(c.captions);
+        RecordingMessageBoxes boxes;
+        test::FakePollTimer poll;
+        const WindowHandle window = desktop.Add(kNoWindow, "_AOL_Modal");
+        EXPECT_EQ(UploadProbe(desktop, boxes, poll).ReadWindowText(window), c.expected) << c.name;
+        EXPECT_EQ(desktop.requested, c.buffersAsked) << c.name;
     }
 }
 
