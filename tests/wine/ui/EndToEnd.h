@@ -64,7 +64,9 @@ class EndToEnd : public ::testing::Test {
     }
 
     // What both programs are doing: for failure messages.
-    std::string Report() const { return program->Report() + "\n" + standIn.Report(); }
+    std::string Report() const {
+        return (program ? program->Report() : "snoozr.exe not started") + "\n" + standIn.Report();
+    }
 
     void Start() {
         ASSERT_TRUE(standIn.Ready()) << standIn.Report();

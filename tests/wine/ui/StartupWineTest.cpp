@@ -11,7 +11,7 @@ namespace {
 using StartupWineTest = EndToEnd;
 
 TEST_F(StartupWineTest, LoadLinesArriveInOrderBeforeTheSplashIsVisible) {
-    Start();
+    ASSERT_NO_FATAL_FAILURE(Start());
     std::vector<std::string> linesWhenSeen;
     const bool seen = wine::WaitUntil(
         [&] {
@@ -39,7 +39,7 @@ TEST_F(StartupWineTest, LoadLinesArriveInOrderBeforeTheSplashIsVisible) {
 }
 
 TEST_F(StartupWineTest, OnlyADoubleClickOnTheSplashShowsTheMainWindow) {
-    Start();
+    ASSERT_NO_FATAL_FAILURE(Start());
     const HWND splash =
         wine::WaitFor([&] { return IsWindowVisible(Splash()) ? Splash() : nullptr; }, kWindowWait);
     ASSERT_NE(splash, nullptr);
