@@ -352,10 +352,10 @@ StandIn::StandIn(const std::string& arguments)
     WaitUntil([&] { return Ready(); }, 20000);
 }
 
-bool StandIn::Ready() const {
+bool StandIn::Logged(std::string_view event) const {
     const auto events = Events();
     return std::any_of(events.begin(), events.end(),
-                       [](const StandInEvent& e) { return e.event == "ready"; });
+                       [&](const StandInEvent& e) { return e.event == event; });
 }
 
 std::vector<StandInEvent> StandIn::Events() const {

@@ -101,8 +101,10 @@ class StandIn {
     const std::filesystem::path& Folder() const { return folder_; }
 
     std::vector<StandInEvent> Events() const;
+    // It has logged an event of this kind.
+    bool Logged(std::string_view event) const;
     // Its windows exist: it logged that it is ready.
-    bool Ready() const;
+    bool Ready() const { return Logged("ready"); }
     // The lines said in any room, in order (raw bytes).
     std::vector<std::string> ChatLines() const;
     bool WaitForChatLines(std::size_t count, DWORD milliseconds) const;

@@ -113,12 +113,6 @@ TEST_F(UploadProbeWineTest, ShortUploadRisesInWholeStepsToHundredThenTheWindowGo
                             {"upload-start", "report.txt"}, {"upload-done", "report.txt"}}));
 }
 
-bool Logged(const StandIn& client, const std::string& event) {
-    const auto events = client.Events();
-    return std::any_of(events.begin(), events.end(),
-                       [&](const wine::StandInEvent& e) { return e.event == event; });
-}
-
 TEST_F(UploadProbeWineTest, DoneUploadHoldsHundredOrClosesAtOnce) {
     struct Case {
         const char* options;
@@ -131,7 +125,7 @@ TEST_F(UploadProbeWineTest, DoneUploadHoldsHundredOrClosesAtOnce) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.options);
         StandIn client(std::string("--upload report.txt --upload-seconds 1") + c.options);
-        ASSERT_TRUE(wine::WaitUntil([&] { return Logged(client, "upload-done"); }, 10000));
+        ASSERT_TRUE(wine::WaitUntil([&] { return client.Logged("upload-done"); }, 10000));
         EXPECT_EQ(probe.ReadUploadWindow(), c.readingWhenDone);
     }
 }
