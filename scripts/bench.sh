@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds and runs every benchmark, printing its figures: the native ones directly, the Win32
-# ones under Wine inside their own Xvfb.
+# ones (the shipped 32-bit build) under Wine in the 32-bit prefix, inside their own Xvfb.
 set -eu
 cd "$(dirname "$0")/.."
 bash scripts/build.sh >/dev/null
@@ -14,13 +14,12 @@ for bench in build/bench-native/bench/*/*; do
   echo "== $(basename "$bench")"
   "$bench"
 done
-snoozr_wine_prefix
-xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
-  wineserver -p
-  wine cmd /c exit >/dev/null 2>&1 </dev/null
+run_wine_benchmarks() {
   for bench in build/win32/bin/*_bench.exe; do
     [ -f "$bench" ] || continue
-    echo "== $(basename "$bench")"
+    echo "== $(basename "$bench") (32-bit)"
     wine "$bench" </dev/null
   done
-  wineserver -k'
+}
+snoozr_wine_prefix win32
+snoozr_under_xvfb run_wine_benchmarks

@@ -7,7 +7,8 @@ set -eu
 cd "$(dirname "$0")/.."
 bash scripts/build.sh >/dev/null
 source scripts/wine-env.sh
-snoozr_wine_prefix
+# The shipped program is 32-bit: it runs in the 32-bit prefix, as its users run it.
+snoozr_wine_prefix win32
 bin=build/win32/bin
 out="$PWD/demo-output"
 mkdir -p "$out"
@@ -25,23 +26,22 @@ fi
 rm -f "$out"/*.png "$out"/*.done
 # The walk-through asks for each screenshot with a line "screenshot NAME"; we take it from the
 # X screen and tell it we are done.
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
-  wineserver -p
-  wine cmd /c exit >/dev/null 2>&1 </dev/null
-  wine "$1/demo_walkthrough.exe" "$(winepath -w "$2")" </dev/null |
+walk_through() {
+  wine "$bin/demo_walkthrough.exe" "$(winepath -w "$out")" </dev/null |
   while IFS= read -r line; do
-    line=${line%$'"'"'\r'"'"'}
+    line=${line%$'\r'}
     case "$line" in
       "screenshot "*)
         name=${line#screenshot }
-        import -window root "$2/$name.png"
+        import -window root "$out/$name.png"
         echo "  screenshot $name.png"
-        touch "$2/$name.done" ;;
+        touch "$out/$name.done" ;;
       *) printf "%s\n" "$line" ;;
     esac
   done
-  rc=${PIPESTATUS[0]}
-  wineserver -k
-  exit $rc' demo "$bin" "$out"
+  return "${PIPESTATUS[0]}"
+}
+export bin out
+snoozr_under_xvfb walk_through
 echo "Screenshots are in $out:"
 ls "$out"/*.png 2>/dev/null | sed 's/^/  /'

@@ -1,17 +1,58 @@
-# Sourced by the scripts: the project's own Wine prefix and settings.
-# SNOOZR_BUILD may point elsewhere; the prefix lives in the build folder.
+# Sourced by the scripts: Wine's settings and the project's own prefixes, one for each build.
+# SNOOZR_BUILD may point elsewhere; the prefixes live in the build folder.
 : "${SNOOZR_BUILD:=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build}"
-export WINEPREFIX="${WINEPREFIX:-$SNOOZR_BUILD/wineprefix}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml="
+# Both programs of a test share the ANSI code page; this locale gives 1252.
 export LC_ALL=C.UTF-8
-export WINEARCH=win64
 
-# Creates the prefix on first use.
+# snoozr_wine_prefix win32|win64: selects the prefix of that build (a 32-bit prefix for the
+# 32-bit programs, as their users run them), creating it on first use.
 snoozr_wine_prefix() {
+  export WINEARCH=$1
+  export WINEPREFIX="$SNOOZR_BUILD/wineprefix-$1"
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1 </dev/null
     wineserver -w
   fi
+}
+
+# snoozr_under_xvfb COMMAND...: runs COMMAND inside an Xvfb of its own, with the selected
+# prefix's Wine started first (its helper processes must not inherit the command's output)
+# and stopped after; exits with COMMAND's status. COMMAND may be a shell function of the
+# calling script (the functions are handed over as text: xvfb-run's sh does not pass on
+# exported ones); the variables it reads must be exported.
+snoozr_under_xvfb() {
+  xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+    eval "$0"
+    wineserver -p
+    wine cmd /c exit >/dev/null 2>&1 </dev/null
+    "$@"
+    rc=$?
+    wineserver -k
+    exit $rc' "$(declare -f)" "$@"
+}
+
+# snoozr_ctest BUILD_DIR CTEST_ARGS...: the build's tests under Wine. A test that fails runs
+# once more (see scripts/test.sh).
+snoozr_ctest() {
+  (cd "$1" && shift && ctest --output-on-failure --repeat until-pass:2 "$@")
+}
+
+# snoozr_at_dpi DPI COMMAND...: runs COMMAND with the prefix's display at DPI (its LogPixels,
+# which Wine reads for each program it starts) and SNOOZR_EXPECT_DPI telling the tests; the
+# prefix is set back to 96 after.
+snoozr_at_dpi() {
+  local dpi=$1
+  shift
+  snoozr_set_dpi "$dpi"
+  SNOOZR_EXPECT_DPI=$dpi "$@"
+  local rc=$?
+  snoozr_set_dpi 96
+  return $rc
+}
+snoozr_set_dpi() {
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f \
+    >/dev/null 2>&1 </dev/null
 }

@@ -12,7 +12,7 @@
 namespace {
 
 double WallSeconds() {
-    return GetTickCount64() / 1000.0;
+    return snoozr::wine::MonotonicMs() / 1000.0;
 }
 
 }  // namespace

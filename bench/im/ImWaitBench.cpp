@@ -19,9 +19,9 @@ int main() {
 
     wine::StandIn client("--im-delay 5000");
     const double cpuBefore = wine::CpuSecondsOf(GetCurrentProcess());
-    const ULONGLONG wallBefore = GetTickCount64();
+    const unsigned long long wallBefore = wine::MonotonicMs();
     link.SendInstantMessage("$IM_OFF", "=)");
-    const double wall = (GetTickCount64() - wallBefore) / 1000.0;
+    const double wall = (wine::MonotonicMs() - wallBefore) / 1000.0;
     const double cpu = wine::CpuSecondsOf(GetCurrentProcess()) - cpuBefore;
 
     bool sent = false;

@@ -5,7 +5,7 @@
 // and none reports failure to its caller.
 
 #include <cstdint>
-#include <filesystem>
+#include <string>
 #include <string_view>
 
 #include "EventLoop.h"
@@ -33,7 +33,7 @@ class ClientLink {
     void StayOnTop(WindowHandle window) const;
     void DragWindow(WindowHandle window) const;
     void Pause(std::int32_t seconds) const;
-    static void SaveTextBox(std::string_view text, const std::filesystem::path& path);
+    static void SaveTextBox(std::string_view text, const std::string& path);
 
     WindowServices& Windows() const { return windows_; }
     EventLoop& Events() const { return events_; }

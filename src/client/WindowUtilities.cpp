@@ -1,5 +1,5 @@
 #include <cmath>
-#include <fstream>
+#include <cstdio>
 
 #include "ClientLink.h"
 
@@ -36,13 +36,15 @@ void ClientLink::Pause(std::int32_t seconds) const {
     }
 }
 
-void ClientLink::SaveTextBox(std::string_view text, const std::filesystem::path& path) {
-    // Any failure (missing folder, no permission, file locked) is swallowed.
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file)
+void ClientLink::SaveTextBox(std::string_view text, const std::string& path) {
+    // Any failure (missing folder, no permission, file locked) is swallowed. C's file output
+    // rather than a stream keeps the program small.
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr)
         return;
-    file.write(text.data(), static_cast<std::streamsize>(text.size()));
-    file.write("\r\n", 2);
+    std::fwrite(text.data(), 1, text.size(), file);
+    std::fwrite("\r\n", 1, 2, file);
+    std::fclose(file);
 }
 
 }  // namespace snoozr

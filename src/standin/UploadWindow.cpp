@@ -8,6 +8,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <chrono>
 #include <memory>
 #include <string>
 #include <utility>
@@ -41,7 +42,7 @@ class UploadWindow {
         : client_(client),
           fileName_(std::move(fileName)),
           durationMs_(static_cast<ULONGLONG>(std::max(client.options.uploadSeconds, 0)) * 1000),
-          startMs_(GetTickCount64()) {}
+          start_(std::chrono::steady_clock::now()) {}
 
     static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -61,7 +62,7 @@ class UploadWindow {
     Client& client_;
     const std::string fileName_;
     const ULONGLONG durationMs_;
-    const ULONGLONG startMs_;
+    const std::chrono::steady_clock::time_point start_;
     HWND window_ = nullptr;
     HWND fileText_ = nullptr;
     HWND timeText_ = nullptr;
@@ -94,7 +95,10 @@ void UploadWindow::Create(HWND window) {
 }
 
 void UploadWindow::Advance() {
-    const ULONGLONG elapsed = GetTickCount64() - startMs_;
+    const auto elapsed =
+        static_cast<ULONGLONG>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                   std::chrono::steady_clock::now() - start_)
+                                   .count());
     const int percent =
         elapsed >= durationMs_ ? 100 : static_cast<int>(elapsed * 100 / durationMs_);
     const std::string time = TimeText(elapsed >= durationMs_ ? 0 : durationMs_ - elapsed);

@@ -22,8 +22,7 @@ constexpr std::int16_t kComplete = 100;
 }  // namespace
 
 UploadCompanion::UploadCompanion(const ClientLink& link, MessageBoxService& messageBoxes,
-                                 PollTimer& timer1, CompanionView& view,
-                                 std::filesystem::path countFolder)
+                                 PollTimer& timer1, CompanionView& view, std::string countFolder)
     : link_(link),
       messageBoxes_(messageBoxes),
       timer1_(timer1),
@@ -61,7 +60,7 @@ void UploadCompanion::Form_Unload() {
     // back as STOP would, or it stays hidden after the program has ended.
     if (view_.Text(CompanionControl::Label5) == kStop)
         probe_.ShowUploadWindow();
-    ClientLink::SaveTextBox(view_.Text(CompanionControl::Text1), countFolder_ / kCountFileOnClose);
+    ClientLink::SaveTextBox(view_.Text(CompanionControl::Text1), CountFilePath(kCountFileOnClose));
     link_.SendChat(kCreditLine);
     link_.Pause(1);
     link_.SendChat(kUnloadedLine);
@@ -109,8 +108,14 @@ void UploadCompanion::CompleteUpload() {
     ++uploadsCompleted_;
     view_.SetText(CompanionControl::Text1, std::to_string(uploadsCompleted_));
     ClientLink::SaveTextBox(view_.Text(CompanionControl::Text1),
-                            countFolder_ / kCountFileOnComplete);
+                            CountFilePath(kCountFileOnComplete));
     EndWatch();
+}
+
+std::string UploadCompanion::CountFilePath(std::string_view name) const {
+    if (countFolder_.empty())
+        return std::string(name);
+    return countFolder_ + "/" + std::string(name);
 }
 
 }  // namespace snoozr::upload

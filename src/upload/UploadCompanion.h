@@ -3,7 +3,8 @@
 // the closing sequence and the progress poll. The Win32 window Form12 forwards its events here.
 
 #include <cstdint>
-#include <filesystem>
+#include <string>
+#include <string_view>
 
 #include "CompanionView.h"
 #include "PollTimer.h"
@@ -17,7 +18,7 @@ class UploadCompanion {
   public:
     // The count file is written into countFolder (empty: the current directory).
     UploadCompanion(const ClientLink& link, MessageBoxService& messageBoxes, PollTimer& timer1,
-                    CompanionView& view, std::filesystem::path countFolder = {});
+                    CompanionView& view, std::string countFolder = {});
 
     void Label5_Click();  // START / STOP
     void Label6_Click();  // the exit question
@@ -28,12 +29,13 @@ class UploadCompanion {
     void ResetDisplay();
     void EndWatch();
     void CompleteUpload();
+    std::string CountFilePath(std::string_view name) const;
 
     const ClientLink& link_;
     MessageBoxService& messageBoxes_;
     PollTimer& timer1_;
     CompanionView& view_;
-    std::filesystem::path countFolder_;
+    std::string countFolder_;
     UploadProbe probe_;
     std::uint64_t uploadsCompleted_ = 0;
     // Set once the closing sequence has begun; its pause dispatches events, and a click or a

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "ui/layout/Units.h"
+#include "ui/win32/Dpi.h"
 #include "ui/win32/GdiGuards.h"
 #include "ui/win32/LabelText.h"
 #include "ui/win32/Shell.h"
@@ -61,7 +62,7 @@ std::unique_ptr<ChildControl> MakeChild(Form& form, const layout::ControlLayout&
 }  // namespace
 
 Form::Form(Shell& shell, const layout::WindowLayout& layout, UINT classStyle)
-    : shell_(shell), layout_(layout), classStyle_(classStyle) {
+    : shell_(shell), layout_(layout), classStyle_(classStyle), dpi_(SystemDpi()) {
     for (const layout::ControlLayout& control : layout.controls) {
         if (control.kind == ControlKind::kLabel) {
             labels_.emplace_back(*this, control);
@@ -118,8 +119,14 @@ void Form::Unload() {
         child->window_ = nullptr;
 }
 
+int Form::Pixels(int twips) const {
+    return layout::TwipsToPixels(twips, dpi_);
+}
+
 RECT Form::PixelRect(const layout::TwipsRect& rect) const {
-    return shell_.Resources().PixelRect(rect);
+    const int left = Pixels(rect.left);
+    const int top = Pixels(rect.top);
+    return {left, top, left + Pixels(rect.width), top + Pixels(rect.height)};
 }
 
 void Form::RepaintLabel(Label& label) {
@@ -130,41 +137,73 @@ void Form::RepaintLabel(Label& label) {
     InvalidateRect(Handle(), &bounds, FALSE);
 }
 
+RECT Form::FrameBounds() const {
+    // The layout gives the client area; the frame goes around it.
+    RECT bounds{0, 0, Pixels(layout_.client.width), Pixels(layout_.client.height)};
+    if (layout_.start)
+        OffsetRect(&bounds, Pixels(layout_.start->x), Pixels(layout_.start->y));
+    AdjustWindowRectEx(&bounds, FrameStyle(layout_) | WS_CLIPCHILDREN, FALSE,
+                       FrameExStyle(layout_));
+    return bounds;
+}
+
 void Form::Create() {
     FormResources& resources = shell_.Resources();
     const std::string className = "Snoozr." + std::string(layout_.name);
     RegisterClassOnce(className.c_str(), classStyle_, resources.ProgramIcon(),
                       resources.SmallProgramIcon());
-    const DWORD style = FrameStyle(layout_) | WS_CLIPCHILDREN;
-    const DWORD exStyle = FrameExStyle(layout_);
-    // The layout gives the client area; the frame goes around it.
-    RECT bounds{0, 0, resources.Pixels(layout_.client.width),
-                resources.Pixels(layout_.client.height)};
-    if (layout_.start)
-        OffsetRect(&bounds, resources.Pixels(layout_.start->x), resources.Pixels(layout_.start->y));
-    AdjustWindowRectEx(&bounds, style, FALSE, exStyle);
+    const RECT bounds = FrameBounds();
     const int x = layout_.start ? bounds.left : CW_USEDEFAULT;
     const int y = layout_.start ? bounds.top : CW_USEDEFAULT;
     const std::string caption(layout_.caption);
-    CreateFor(exStyle, className.c_str(), caption.c_str(), style, x, y, bounds.right - bounds.left,
+    CreateFor(FrameExStyle(layout_), className.c_str(), caption.c_str(),
+              FrameStyle(layout_) | WS_CLIPCHILDREN, x, y, bounds.right - bounds.left,
               bounds.bottom - bounds.top);
 }
 
 void Form::CreateChildren() {
-    FormResources& resources = shell_.Resources();
+    for (auto& child : children_) {
+        const std::string text(child->Layout().text);
+        child->window_ = CreateWindowExA(child->ExStyle(), child->ClassName(), text.c_str(),
+                                         child->Style(), 0, 0, 0, 0, Handle(),
+                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(child->Id())),
+                                         GetModuleHandleA(nullptr), nullptr);
+        child->Created();
+    }
+    // Made at the system DPI; the monitor the window is on may have another.
+    RECT bounds;
+    GetWindowRect(Handle(), &bounds);
+    ApplyDpi(WindowDpi(Handle()), {bounds.left, bounds.top});
+}
+
+void Form::ApplyDpi(int dpi, POINT topLeft) {
+    if (dpi != dpi_)
+        picture_.Reset();
+    dpi_ = dpi;
+    const RECT bounds = FrameBounds();
+    SetWindowPos(Handle(), nullptr, topLeft.x, topLeft.y, bounds.right - bounds.left,
+                 bounds.bottom - bounds.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // The frame was sized with the system's metrics, which may not be those the window is
+    // given at this DPI: the client area is made exact by what it came out as.
+    RECT client;
+    GetClientRect(Handle(), &client);
+    const int wider = Pixels(layout_.client.width) - client.right;
+    const int taller = Pixels(layout_.client.height) - client.bottom;
+    if (wider != 0 || taller != 0) {
+        SetWindowPos(Handle(), nullptr, 0, 0, bounds.right - bounds.left + wider,
+                     bounds.bottom - bounds.top + taller,
+                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+    }
     for (auto& child : children_) {
         const layout::ControlLayout& control = child->Layout();
         const RECT bounds = PixelRect(control.rect);
-        const std::string text(control.text);
-        child->window_ = CreateWindowExA(
-            child->ExStyle(), child->ClassName(), text.c_str(), child->Style(), bounds.left,
-            bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, Handle(),
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(child->Id())), GetModuleHandleA(nullptr),
-            nullptr);
+        MoveWindow(child->window_, bounds.left, bounds.top, bounds.right - bounds.left,
+                   bounds.bottom - bounds.top, FALSE);
         SendMessageA(child->window_, WM_SETFONT,
-                     reinterpret_cast<WPARAM>(resources.FontFor(control.font)), FALSE);
-        child->Created();
+                     reinterpret_cast<WPARAM>(shell_.Resources().FontFor(control.font, dpi_)),
+                     FALSE);
     }
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 template <typename Kind>
@@ -258,6 +297,13 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             OnClose();
             return 0;
+        case kDpiChangedMessage: {
+            // Moved to a monitor of another DPI: laid out again from the layout table, where
+            // the system suggests.
+            const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+            ApplyDpi(HIWORD(wParam), {suggested->left, suggested->top});
+            return 0;
+        }
         default:
             return Window::HandleMessage(message, wParam, lParam);
     }
@@ -283,15 +329,13 @@ void Form::PaintContent(HDC dc, const RECT& client) {
     FillRect(dc, &client, back.Get());
     PaintPicture(dc);
 
-    const int dpi = shell_.Resources().Dpi();
-    const Pen linePen(CreatePen(PS_SOLID, std::max(1, layout::DesignToPixels(1, dpi)),
+    const Pen linePen(CreatePen(PS_SOLID, std::max(1, layout::DesignToPixels(1, dpi_)),
                                 GetSysColor(COLOR_WINDOWTEXT)));
     {
         const Selection pen(dc, linePen.Get());
         for (const layout::LineLayout& line : layout_.lines) {
-            MoveToEx(dc, shell_.Resources().Pixels(line.from.x),
-                     shell_.Resources().Pixels(line.from.y), nullptr);
-            LineTo(dc, shell_.Resources().Pixels(line.to.x), shell_.Resources().Pixels(line.to.y));
+            MoveToEx(dc, Pixels(line.from.x), Pixels(line.from.y), nullptr);
+            LineTo(dc, Pixels(line.to.x), Pixels(line.to.y));
         }
     }
     for (const Label& label : labels_)
@@ -301,13 +345,12 @@ void Form::PaintContent(HDC dc, const RECT& client) {
 void Form::PaintPicture(HDC dc) {
     if (layout_.picture == layout::Picture::kNone)
         return;
-    const int dpi = shell_.Resources().Dpi();
-    const SIZE size = art::PictureSize(layout_.picture, dpi);
+    const SIZE size = art::PictureSize(layout_.picture, dpi_);
     const MemoryDc pictureDc(CreateCompatibleDC(dc));
     if (!picture_) {
         picture_.Reset(CreateCompatibleBitmap(dc, size.cx, size.cy));
         const Selection selected(pictureDc.Get(), picture_.Get());
-        art::PaintPicture(layout_.picture, pictureDc.Get(), dpi);
+        art::PaintPicture(layout_.picture, pictureDc.Get(), dpi_);
     }
     // Drawn unscaled from the top-left corner; what is larger than the client area is cut off.
     const Selection selected(pictureDc.Get(), picture_.Get());
@@ -323,7 +366,7 @@ void Form::PaintLabel(HDC dc, const Label& label) {
     }
     if (label.caption_.empty())
         return;
-    const Selection font(dc, shell_.Resources().FontFor(control.font));
+    const Selection font(dc, shell_.Resources().FontFor(control.font, dpi_));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ColourRef(control.foreColour, COLOR_BTNTEXT));
     DrawLabelCaption(dc, label.caption_, bounds);

@@ -43,6 +43,10 @@ class Form : public Window {
     // Has real child controls, which take the keyboard navigation of a dialog.
     bool HasControls() const { return !children_.empty(); }
 
+    // The DPI the window is laid out at: the one of the monitor it is on, where the system
+    // knows one for each monitor.
+    int Dpi() const { return dpi_; }
+    int Pixels(int twips) const;
     // The control rectangles in the client area's pixels.
     RECT PixelRect(const layout::TwipsRect& rect) const;
     void RepaintLabel(Label& label);
@@ -75,6 +79,10 @@ class Form : public Window {
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Create();
     void CreateChildren();
+    // The window's rectangle for its layout at the current DPI, placed at its start position.
+    RECT FrameBounds() const;
+    // Lays the window out again at `dpi`, its top-left corner at `topLeft`.
+    void ApplyDpi(int dpi, POINT topLeft);
     void Paint();
     void PaintContent(HDC dc, const RECT& client);
     void PaintPicture(HDC dc);
@@ -86,6 +94,7 @@ class Form : public Window {
 
     const layout::WindowLayout& layout_;
     UINT classStyle_;
+    int dpi_;
     std::deque<Label> labels_;  // table order: later ones lie on top
     std::vector<std::unique_ptr<ChildControl>> children_;
     std::deque<Timer> timers_;

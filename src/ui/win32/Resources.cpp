@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "ui/layout/Units.h"
-#include "ui/win32/GdiGuards.h"
+#include "ui/win32/Dpi.h"
 
 namespace snoozr::ui {
 
@@ -12,18 +11,32 @@ namespace {
 
 constexpr int kProgramIconId = 1;
 
-int SystemDpi() {
-    const WindowDc screen(nullptr);
-    return GetDeviceCaps(screen.Dc(), LOGPIXELSY);
-}
-
-Font MessageFont() {
+// The system's message font, which comes at the system DPI, scaled to `dpi`.
+HFONT CreateMessageFont(int dpi) {
     NONCLIENTMETRICSA metrics{};
     metrics.cbSize = sizeof(metrics);
     if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
-        return Font(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+        LOGFONTA stock{};
+        GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof(stock), &stock);
+        metrics.lfMessageFont = stock;
     }
-    return Font(CreateFontIndirectA(&metrics.lfMessageFont));
+    LOGFONTA& logical = metrics.lfMessageFont;
+    logical.lfHeight = MulDiv(logical.lfHeight, dpi, SystemDpi());
+    return CreateFontIndirectA(&logical);
+}
+
+HFONT CreateLayoutFont(const layout::FontLayout& font, int dpi) {
+    LOGFONTA logical{};
+    logical.lfHeight = -MulDiv(font.centipoints, dpi, 7200);
+    logical.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
+    logical.lfCharSet = ANSI_CHARSET;
+    logical.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    logical.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    logical.lfQuality = DEFAULT_QUALITY;
+    logical.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+    const std::size_t length = std::min(font.name.size(), sizeof(logical.lfFaceName) - 1);
+    std::memcpy(logical.lfFaceName, font.name.data(), length);
+    return CreateFontIndirectA(&logical);
 }
 
 Icon LoadProgramIcon(int widthMetric, int heightMetric) {
@@ -35,42 +48,25 @@ Icon LoadProgramIcon(int widthMetric, int heightMetric) {
 }  // namespace
 
 FormResources::FormResources()
-    : dpi_(SystemDpi()),
-      defaultFont_(MessageFont()),
-      icon_(LoadProgramIcon(SM_CXICON, SM_CYICON)),
+    : icon_(LoadProgramIcon(SM_CXICON, SM_CYICON)),
       smallIcon_(LoadProgramIcon(SM_CXSMICON, SM_CYSMICON)) {}
 
-int FormResources::Pixels(int twips) const {
-    return layout::TwipsToPixels(twips, dpi_);
-}
-
-RECT FormResources::PixelRect(const layout::TwipsRect& rect) const {
-    const int left = Pixels(rect.left);
-    const int top = Pixels(rect.top);
-    return {left, top, left + Pixels(rect.width), top + Pixels(rect.height)};
-}
-
-HFONT FormResources::FontFor(const layout::FontLayout* font) {
-    if (font == nullptr)
-        return defaultFont_.Get();
+HFONT FormResources::FontFor(const layout::FontLayout* font, int dpi) {
     for (const CachedFont& cached : fonts_) {
-        if (cached.name == font->name && cached.centipoints == font->centipoints &&
-            cached.bold == font->bold) {
+        if (cached.dpi != dpi || cached.isDefault != (font == nullptr))
+            continue;
+        if (font == nullptr ||
+            (cached.name == font->name && cached.centipoints == font->centipoints &&
+             cached.bold == font->bold)) {
             return cached.font.Get();
         }
     }
-    LOGFONTA logical{};
-    logical.lfHeight = -MulDiv(font->centipoints, dpi_, 7200);
-    logical.lfWeight = font->bold ? FW_BOLD : FW_NORMAL;
-    logical.lfCharSet = ANSI_CHARSET;
-    logical.lfOutPrecision = OUT_DEFAULT_PRECIS;
-    logical.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-    logical.lfQuality = DEFAULT_QUALITY;
-    logical.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-    const std::size_t length = std::min(font->name.size(), sizeof(logical.lfFaceName) - 1);
-    std::memcpy(logical.lfFaceName, font->name.data(), length);
-    fonts_.push_back({std::string(font->name), font->centipoints, font->bold,
-                      Font(CreateFontIndirectA(&logical))});
+    if (font == nullptr) {
+        fonts_.push_back({true, {}, 0, false, dpi, Font(CreateMessageFont(dpi))});
+    } else {
+        fonts_.push_back({false, std::string(font->name), font->centipoints, font->bold, dpi,
+                          Font(CreateLayoutFont(*font, dpi))});
+    }
     return fonts_.back().font.Get();
 }
 

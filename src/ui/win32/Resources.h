@@ -1,6 +1,6 @@
 #pragma once
-// What every window of the program shares: the DPI the layouts are scaled to, the fonts of
-// the layouts (created once each) and the program's icon.
+// What every window of the program shares: the fonts of the layouts (created once for each
+// DPI a window is laid out at) and the program's icon.
 
 #include <windows.h>
 
@@ -16,27 +16,23 @@ class FormResources {
   public:
     FormResources();
 
-    // The system DPI: the program is DPI-aware, so twips scale to the real pixels.
-    int Dpi() const { return dpi_; }
-    int Pixels(int twips) const;
-    RECT PixelRect(const layout::TwipsRect& rect) const;
-
-    // The font of a layout entry; nullptr means the default font, the system's message font.
-    HFONT FontFor(const layout::FontLayout* font);
+    // The font of a layout entry at `dpi`; nullptr means the default font, the system's
+    // message font.
+    HFONT FontFor(const layout::FontLayout* font, int dpi);
 
     HICON ProgramIcon() const { return icon_.Get(); }
     HICON SmallProgramIcon() const { return smallIcon_.Get(); }
 
   private:
     struct CachedFont {
+        bool isDefault;
         std::string name;
         int centipoints;
         bool bold;
+        int dpi;
         Font font;
     };
 
-    int dpi_;
-    Font defaultFont_;
     std::vector<CachedFont> fonts_;
     Icon icon_;
     Icon smallIcon_;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -40,7 +41,7 @@ TEST_F(SaveTextBoxTest, WritesTextAndOneLineEnd) {
     for (const auto& c : cases) {
         const auto path = folder / "UpLog";
         for (const auto& text : c.writes)
-            ClientLink::SaveTextBox(text, path);
+            ClientLink::SaveTextBox(text, path.string());
         EXPECT_EQ(ReadAll(path), c.expected);
         std::filesystem::remove(path);
     }
@@ -48,7 +49,7 @@ TEST_F(SaveTextBoxTest, WritesTextAndOneLineEnd) {
 
 TEST_F(SaveTextBoxTest, MissingFolderIsSwallowed) {
     const auto path = folder / "no such folder" / "UpLog";
-    EXPECT_NO_THROW(ClientLink::SaveTextBox("0", path));
+    EXPECT_NO_THROW(ClientLink::SaveTextBox("0", path.string()));
     EXPECT_FALSE(std::filesystem::exists(path));
     EXPECT_FALSE(std::filesystem::exists(path.parent_path()));
 }

@@ -112,7 +112,7 @@ struct World {
     ClientLink link{desktop, events, boxes};
     test::FakePollTimer timer1;
     test::FakeCompanionView view;
-    UploadCompanion companion{link, boxes, timer1, view, folder.Path()};
+    UploadCompanion companion{link, boxes, timer1, view, folder.Path().string()};
     WindowHandle upload = kNoWindow;
     WindowHandle timeText = kNoWindow;
     std::vector<ChatLine> lines;

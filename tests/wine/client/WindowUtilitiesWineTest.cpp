@@ -45,8 +45,10 @@ TEST_F(WindowUtilitiesWineTest, TimerTicksRunInsideAPause) {
     int ticks = 0;
     static int* counter = nullptr;
     counter = &ticks;
-    const UINT_PTR timer =
-        SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) { ++*counter; });
+    struct Tick {
+        static void CALLBACK Count(HWND, UINT, UINT_PTR, DWORD) { ++*counter; }
+    };
+    const UINT_PTR timer = SetTimer(nullptr, 0, 100, &Tick::Count);
     link.Pause(2);  // between 1.5 and 2.5 s, depending on where in its second it began
     KillTimer(nullptr, timer);
     EXPECT_GE(ticks, 10);

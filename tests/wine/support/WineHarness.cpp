@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -74,6 +75,12 @@ DWORD Process::ExitCode() const {
     return code;
 }
 
+unsigned long long MonotonicMs() {
+    return static_cast<unsigned long long>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                               std::chrono::steady_clock::now().time_since_epoch())
+                                               .count());
+}
+
 double CpuSecondsOf(HANDLE process) {
     FILETIME created, exited, kernel, user;
     if (!GetProcessTimes(process, &created, &exited, &kernel, &user))
@@ -85,22 +92,17 @@ double CpuSecondsOf(HANDLE process) {
 }
 
 HWND WaitFor(const std::function<HWND()>& find, DWORD milliseconds) {
-    const ULONGLONG end = GetTickCount64() + milliseconds;
-    for (;;) {
-        if (HWND found = find())
-            return found;
-        if (GetTickCount64() >= end)
-            return nullptr;
-        Sleep(20);
-    }
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = find()) != nullptr; }, milliseconds);
+    return found;
 }
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds) {
-    const ULONGLONG end = GetTickCount64() + milliseconds;
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
     for (;;) {
         if (condition())
             return true;
-        if (GetTickCount64() >= end)
+        if (std::chrono::steady_clock::now() >= end)
             return false;
         Sleep(20);
     }
@@ -111,16 +113,18 @@ std::vector<HWND> TopLevelWindows(DWORD processId) {
         DWORD processId;
         std::vector<HWND> found;
     } search{processId, {}};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
+    // A plain function, not a lambda: the callback is CALLBACK (stdcall on 32-bit Windows).
+    struct Collect {
+        static BOOL CALLBACK Window(HWND window, LPARAM data) {
             auto* s = reinterpret_cast<Search*>(data);
             DWORD owner = 0;
             GetWindowThreadProcessId(window, &owner);
             if (owner == s->processId)
                 s->found.push_back(window);
             return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+        }
+    };
+    EnumWindows(&Collect::Window, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 

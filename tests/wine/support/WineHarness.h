@@ -40,6 +40,9 @@ class Process {
     DWORD startError_ = 0;
 };
 
+// Milliseconds on a monotonic clock, for measuring how long something took.
+unsigned long long MonotonicMs();
+
 // CPU seconds (user + kernel) a process has used so far; -1 when they cannot be read.
 // GetCurrentProcess() gives the caller's own. Wine 8 reads 0 for any other process: sum the
 // other process's thread times instead (GetThreadTimes).

@@ -25,6 +25,13 @@ inline const std::string kDownloadStart = std::string(7, ' ') + "Download At ";
 // Hiding a framed window takes Wine up to two seconds without a window manager.
 constexpr DWORD kWindowWait = 10000;
 
+// The screen, saved beside the test programs in screenshots/NAME.bmp, to be looked at.
+inline void Screenshot(const std::string& name) {
+    const std::filesystem::path folder = wine::BinDir() / "screenshots";
+    std::filesystem::create_directories(folder);
+    EXPECT_TRUE(wine::SaveScreenshot(folder / (name + ".bmp")));
+}
+
 class EndToEnd : public ::testing::Test {
   protected:
     EndToEnd() = default;

@@ -143,12 +143,6 @@ class IdleWineTest : public EndToEnd {
         ASSERT_TRUE(MainBackInsteadOf(kReasonCaption));
     }
 
-    void Snapshot(const std::string& name) const {
-        const auto folder = wine::BinDir() / "test-runs" / "idle-screens";
-        std::filesystem::create_directories(folder);
-        wine::SaveScreenshot(folder / (name + ".bmp"));
-    }
-
     std::size_t seen_ = 0;
 };
 
@@ -194,13 +188,13 @@ TEST_F(IdleWineTest, AnIdleRunsFromStartThroughItsFirstMinuteToItsStop) {
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(TextOf(dialog), "REASON HERE");
     TypeOver(dialog, "gone fishin");
-    Snapshot("reason-dialog");
+    Screenshot("idle-reason-dialog");
     PressDone(dialog);
     ASSERT_TRUE(MainBackInsteadOf(kReasonCaption));
     EXPECT_TRUE(NewLines(0).empty());
 
     wine::Click(Main(), kStart);
-    const ULONGLONG started = GetTickCount64();
+    const unsigned long long started = wine::MonotonicMs();
     const std::vector<std::string> startLines{
         Decorated("STARTED IDLE"),
         Decorated(" Going idle Because "),
@@ -222,7 +216,7 @@ TEST_F(IdleWineTest, AnIdleRunsFromStartThroughItsFirstMinuteToItsStop) {
     EXPECT_EQ(NewLines(3), startLines);
 
     const std::vector<std::string> tick = NewLines(2, 75000);
-    const ULONGLONG tickedAfter = GetTickCount64() - started;
+    const unsigned long long tickedAfter = wine::MonotonicMs() - started;
     const std::vector<std::string> tickLines{
         Decorated("Idle Stats-1 Minutes - 0 Hours 0 Days "),
         Decorated(" IDLE REASON: gone fishin"),
@@ -232,7 +226,7 @@ TEST_F(IdleWineTest, AnIdleRunsFromStartThroughItsFirstMinuteToItsStop) {
     EXPECT_LT(tickedAfter, 75000u) << "the second START restarted the minute";
     EXPECT_TRUE(wine::WaitUntil([&] { return counter.MinutesOf(Main()) == one; }, kWindowWait))
         << "the minutes label shows 1";
-    Snapshot("after-first-minute");
+    Screenshot("idle-after-first-minute");
 
     wine::Click(Main(), kStop);
     EXPECT_EQ(NewLines(1), std::vector<std::string>{Decorated(" Attempting To Stop Idle- ")});
@@ -240,7 +234,7 @@ TEST_F(IdleWineTest, AnIdleRunsFromStartThroughItsFirstMinuteToItsStop) {
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(IsWindowVisible(dialog));
     EXPECT_EQ(TextOf(dialog), "iM BaCk");
-    Snapshot("stop-dialog");
+    Screenshot("idle-stop-dialog");
 
     PressDone(dialog);
     const std::vector<std::string> stopLines{
@@ -330,7 +324,7 @@ TEST_F(IdleWineTest, ClosedProfileDialogsKeepTheirTextWhichCountsAtOnce) {
         EXPECT_TRUE(MainBackInsteadOf(field.caption));
         EXPECT_TRUE(NewLines(0).empty());
     }
-    Snapshot("dialogs-closed");
+    Screenshot("idle-dialogs-closed");
 
     wine::Click(Main(), kStart);
     const std::vector<std::string> startLines{

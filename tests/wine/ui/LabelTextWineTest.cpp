@@ -22,7 +22,7 @@ class LabelTextWineTest : public ShellFixture {
     // The caption painted black on white in a box of that size, from its top-left corner.
     Pixels Painted(std::string_view caption, SIZE box, bool plainWrap = false) {
         const HFONT font =
-            shell.Resources().FontFor(layout::FindControl(layout::kForm12, "Label2")->font);
+            shell.Resources().FontFor(layout::FindControl(layout::kForm12, "Label2")->font, Dpi());
         return Pixels(box.cx + kMargin, box.cy + kMargin, [&](HDC dc) {
             const RECT all{0, 0, box.cx + kMargin, box.cy + kMargin};
             FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));

@@ -28,13 +28,6 @@ bool IsTopmost(HWND window) {
     return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
 
-// Saved beside the test programs, in screenshots/, to be looked at.
-void Screenshot(const std::string& name) {
-    const std::filesystem::path folder = wine::BinDir() / "screenshots";
-    std::filesystem::create_directories(folder);
-    EXPECT_TRUE(wine::SaveScreenshot(folder / (name + ".bmp")));
-}
-
 class MenuWindowsWineTest : public EndToEnd {
   protected:
     MenuWindowsWineTest() = default;

@@ -1,5 +1,6 @@
 // snoozr.exe's resources: the icon, a red glowing ball on black at every size Windows asks
-// for, and the manifest that makes the program DPI-aware with Common Controls 6.
+// for, and the manifest that makes the program per-monitor DPI-aware with Common Controls 6 and
+// names the Windows versions it supports.
 
 #include <gtest/gtest.h>
 
@@ -49,7 +50,16 @@ TEST_F(ProgramResourcesWineTest, ManifestAsksForCommonControls6AndDpiAwareness) 
     const auto* bytes = static_cast<const char*>(LockResource(LoadResource(module, found)));
     const std::string manifest(bytes, SizeofResource(module, found));
     EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls"), std::string::npos);
-    EXPECT_NE(manifest.find("<dpiAware"), std::string::npos);
+    EXPECT_NE(manifest.find(">true/PM</dpiAware>"), std::string::npos);
+    EXPECT_NE(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos);
+    for (const char* os : {"e2011457-1546-43c5-a5fe-008deee3d3f0",   // Vista
+                           "35138b9a-5d96-4fbd-8e2d-a2440225f93a",   // 7
+                           "4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38",   // 8
+                           "1f676c76-80e1-4239-95bb-83d0f6d0da78",   // 8.1
+                           "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"})  // 10 and 11
+        EXPECT_NE(manifest.find(std::string("<supportedOS Id=\"{") + os + "}\"/>"),
+                  std::string::npos)
+            << os;
 }
 
 }  // namespace

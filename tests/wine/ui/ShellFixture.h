@@ -14,6 +14,7 @@
 #include "client/win32/Win32MessageBoxes.h"
 #include "client/win32/Win32WindowServices.h"
 #include "ui/layout/Units.h"
+#include "ui/win32/Dpi.h"
 #include "ui/win32/Shell.h"
 
 namespace snoozr::ui::test {
@@ -27,8 +28,11 @@ class ShellFixture : public ::testing::Test {
     Shell shell{link};
     std::vector<std::string> log;  // the events raised, in order
 
-    int Dpi() { return shell.Resources().Dpi(); }
+    int Dpi() { return SystemDpi(); }  // what the windows are laid out at on one monitor
     int Px(int designPixels) { return layout::DesignToPixels(designPixels, Dpi()); }
+    RECT PxRect(const RECT& design) {
+        return {Px(design.left), Px(design.top), Px(design.right), Px(design.bottom)};
+    }
     LPARAM At(int designX, int designY) { return MAKELPARAM(Px(designX), Px(designY)); }
 
     // Lets posted and sent messages (a hide, a repaint) run.

@@ -181,25 +181,26 @@ class UploadCompanionWineTest : public EndToEnd {
     bool Topmost() const { return (GetWindowLongA(Companion(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
     // Answers the exit question with Yes; the arrival of each closing line, in ms after it.
-    std::vector<ULONGLONG> ConfirmExitAndTimeTheLines() {
+    std::vector<unsigned long long> ConfirmExitAndTimeTheLines() {
         const HWND box = wine::WaitForMessageBox(Pid(), "Exit?", kWindowWait);
         if (box == nullptr)
             return {};
         wine::AnswerMessageBox(box, IDYES);
         return TimeTheClosingLines();
     }
-    std::vector<ULONGLONG> TimeTheClosingLines() {
-        const ULONGLONG start = GetTickCount64();
-        std::vector<ULONGLONG> arrivals;
+    std::vector<unsigned long long> TimeTheClosingLines() {
+        const unsigned long long start = wine::MonotonicMs();
+        std::vector<unsigned long long> arrivals;
         for (std::size_t count = 4; count <= 5; ++count) {
             if (!standIn.WaitForChatLines(count, kWindowWait))
                 break;
-            arrivals.push_back(GetTickCount64() - start);
+            arrivals.push_back(wine::MonotonicMs() - start);
         }
         return arrivals;
     }
 
-    void ExpectTheProgramEndedAfterTheClosingLines(const std::vector<ULONGLONG>& arrivals) {
+    void ExpectTheProgramEndedAfterTheClosingLines(
+        const std::vector<unsigned long long>& arrivals) {
         ASSERT_EQ(arrivals.size(), 2u);
         // The pause starts at the time of day rounded to the second: half to one and a half.
         EXPECT_GE(arrivals[1] - arrivals[0], 400u);
@@ -315,7 +316,7 @@ TEST_F(CompanionWithoutUpload, ExitDotAnsweredNoKeepsItYesSaysTheClosingLinesAnd
     EXPECT_EQ(standIn.ChatLines().size(), 3u);
 
     wine::Click(Companion(), kExitDot);
-    const std::vector<ULONGLONG> arrivals = ConfirmExitAndTimeTheLines();
+    const std::vector<unsigned long long> arrivals = ConfirmExitAndTimeTheLines();
     ExpectTheProgramEndedAfterTheClosingLines(arrivals);
     EXPECT_EQ(ReadFile(workDir / "upLog"), "0\r\n");
 }
@@ -325,7 +326,7 @@ TEST_F(CompanionDuringUpload, ClosedWhileWatchingTheClientsWindowComesBackFirst)
     ClickStartStop();
     ASSERT_TRUE(WaitForUploadEvent("upload-shown minimized"));
     PostMessageA(Companion(), WM_CLOSE, 0, 0);  // the system's close asks nothing
-    const std::vector<ULONGLONG> arrivals = TimeTheClosingLines();
+    const std::vector<unsigned long long> arrivals = TimeTheClosingLines();
     ExpectTheProgramEndedAfterTheClosingLines(arrivals);
     ASSERT_TRUE(WaitForUploadEvent("upload-shown normal"));
     EXPECT_EQ(UploadEvents(), kPutAwayAndBack);
