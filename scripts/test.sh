@@ -5,11 +5,12 @@
 # in a 64-bit prefix. Each Wine run has its own Xvfb. Ends with the totals.
 set -u
 cd "$(dirname "$0")/.."
+started=$SECONDS
 bash scripts/build.sh || { echo "build failed"; echo "0 passed, 1 failed"; exit 1; }
+echo "-- installing what was missing and building took $((SECONDS - started)) s"
 source scripts/wine-env.sh
 mkdir -p build/logs
 rm -f build/logs/*.log
-started=$SECONDS
 stage_started=$SECONDS
 stage_done() { echo "-- $1 took $((SECONDS - stage_started)) s"; stage_started=$SECONDS; }
 
@@ -54,7 +55,7 @@ done
 snoozr_wine_prefix win64
 run_stage wine64 snoozr_under_xvfb snoozr_ctest build/win64 -R 'StartupWineTest|ChatLinkWineTest'
 
-echo "-- all tests took $((SECONDS - started)) s"
+echo "-- the whole test command took $((SECONDS - started)) s"
 
 # ctest's summary of each stage: "N% tests passed, F tests failed out of T".
 failed=0

@@ -1,9 +1,9 @@
 #include "ui/win32/Controls.h"
 
 #include <commctrl.h>
-#include <uxtheme.h>
 
 #include "ui/win32/Form.h"
+#include "ui/win32/SystemFunction.h"
 #include "ui/win32/WindowText.h"
 
 namespace snoozr::ui {
@@ -102,11 +102,28 @@ std::string ListBox::List(int index) {
     return text;
 }
 
+void ProgressBar::LoadClass() const {
+    // Common Controls, which has the class, is loaded with the first progress bar rather than
+    // at start-up, which then does without its memory.
+    static const bool loaded = [] {
+        using InitCommonControlsExFunction = BOOL WINAPI(const INITCOMMONCONTROLSEX*);
+        auto* init =
+            SystemFunction<InitCommonControlsExFunction>("comctl32.dll", "InitCommonControlsEx");
+        const INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_PROGRESS_CLASS};
+        return init != nullptr && init(&controls) != FALSE;
+    }();
+    (void)loaded;
+}
+
 void ProgressBar::Created() {
     // With visual styles the theme would draw its own colours; red on black needs it off. A
     // class list that names no theme class switches it off (an empty one is refused by some
-    // implementations).
-    SetWindowTheme(window_, L" ", L" ");
+    // implementations). Without the themes library (uxtheme.dll) there is no theme to stop.
+    using SetWindowThemeFunction = HRESULT WINAPI(HWND, LPCWSTR, LPCWSTR);
+    static auto* const setWindowTheme =
+        SystemFunction<SetWindowThemeFunction>("uxtheme.dll", "SetWindowTheme");
+    if (setWindowTheme != nullptr)
+        setWindowTheme(window_, L" ", L" ");
     SendMessageA(window_, PBM_SETRANGE32, 0, 100);
     SendMessageA(window_, PBM_SETBARCOLOR, 0, RGB(255, 0, 0));
     SendMessageA(window_, PBM_SETBKCOLOR, 0, RGB(0, 0, 0));

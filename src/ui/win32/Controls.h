@@ -51,6 +51,8 @@ class ChildControl {
 
   protected:
     friend class Form;
+    // Called before the child window is made, for a class that must be registered first.
+    virtual void LoadClass() const {}
     // Called once the child window exists, to give it its starting state.
     virtual void Created() {}
 
@@ -89,6 +91,7 @@ class ProgressBar : public ChildControl {
     int Value();
 
   protected:
+    void LoadClass() const override;
     void Created() override;
 };
 

@@ -164,6 +164,7 @@ void Form::Create() {
 void Form::CreateChildren() {
     for (auto& child : children_) {
         const std::string text(child->Layout().text);
+        child->LoadClass();
         child->window_ = CreateWindowExA(child->ExStyle(), child->ClassName(), text.c_str(),
                                          child->Style(), 0, 0, 0, 0, Handle(),
                                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(child->Id())),

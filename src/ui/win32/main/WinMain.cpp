@@ -3,8 +3,6 @@
 
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include "client/ClientLink.h"
 #include "client/win32/Win32EventLoop.h"
 #include "client/win32/Win32MessageBoxes.h"
@@ -18,9 +16,6 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     using namespace snoozr;
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_PROGRESS_CLASS};
-    InitCommonControlsEx(&controls);
-
     Win32WindowServices windows;
     Win32EventLoop events;
     Win32MessageBoxes messageBoxes;
