@@ -61,8 +61,8 @@ std::unique_ptr<ChildControl> MakeChild(Form& form, const layout::ControlLayout&
 
 }  // namespace
 
-Form::Form(Shell& shell, const layout::WindowLayout& layout, UINT classStyle)
-    : shell_(shell), layout_(layout), classStyle_(classStyle), dpi_(SystemDpi()) {
+Form::Form(Shell& shell, const layout::WindowLayout& layout)
+    : shell_(shell), layout_(layout), dpi_(SystemDpi()) {
     for (const layout::ControlLayout& control : layout.controls) {
         if (control.kind == ControlKind::kLabel) {
             labels_.emplace_back(*this, control);
@@ -150,7 +150,8 @@ RECT Form::FrameBounds() const {
 void Form::Create() {
     FormResources& resources = shell_.Resources();
     const std::string className = "Snoozr." + std::string(layout_.name);
-    RegisterClassOnce(className.c_str(), classStyle_, resources.ProgramIcon(),
+    // Every form tells a double click from two clicks, as the original toolkit did.
+    RegisterClassOnce(className.c_str(), CS_DBLCLKS, resources.ProgramIcon(),
                       resources.SmallProgramIcon());
     const RECT bounds = FrameBounds();
     const int x = layout_.start ? bounds.left : CW_USEDEFAULT;
@@ -266,6 +267,9 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
+        // Only the left button double-clicks: a quick second press of another is a press.
+        case WM_RBUTTONDBLCLK:
+        case WM_MBUTTONDBLCLK:
             OnPress(message, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
             return 0;
         case WM_LBUTTONUP:
@@ -385,8 +389,10 @@ Label* Form::LabelAt(POINT point) {
 void Form::OnPress(UINT message, POINT point) {
     if (Label* label = LabelAt(point)) {
         // A press on a label belongs to the label: it never reaches the window's own handler.
-        // Labels click with the left button, on its release over the same label.
-        if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) {
+        // Labels click with the left button, on its release over the same label. The second
+        // press of a double click is the label's double click, not another click; no label
+        // of the program has a double-click handler.
+        if (message == WM_LBUTTONDOWN) {
             pressed_ = label;
             SetCapture(Handle());
         }

@@ -23,8 +23,7 @@ class Shell;
 
 class Form : public Window {
   public:
-    // `classStyle` CS_DBLCLKS for the forms that handle double clicks.
-    Form(Shell& shell, const layout::WindowLayout& layout, UINT classStyle = 0);
+    Form(Shell& shell, const layout::WindowLayout& layout);
 
     const layout::WindowLayout& Layout() const { return layout_; }
 
@@ -62,6 +61,7 @@ class Form : public Window {
     // Events, for the derived form to hand to its named handlers.
     virtual void OnLoad() {}
     virtual void OnMouseDown() {}  // any button pressed on the bare window, not on a label
+    // The second left press of a double click on the bare window (it is no mouse-down).
     virtual void OnDoubleClick() {}
     virtual void OnLabelClick(Label&) {}
     virtual void OnCommand(ChildControl&, WORD) {}
@@ -93,7 +93,6 @@ class Form : public Window {
     void OnActivate(WPARAM wParam);
 
     const layout::WindowLayout& layout_;
-    UINT classStyle_;
     int dpi_;
     std::deque<Label> labels_;  // table order: later ones lie on top
     std::vector<std::unique_ptr<ChildControl>> children_;

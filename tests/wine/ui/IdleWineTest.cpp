@@ -250,6 +250,19 @@ TEST_F(IdleWineTest, AnIdleRunsFromStartThroughItsFirstMinuteToItsStop) {
     EXPECT_TRUE(NewLines(0).empty());
 }
 
+// A double click is one click and a double click, not two clicks: START goes out once.
+TEST_F(IdleWineTest, DoubleClickOnStartSendsItsLinesOnce) {
+    ASSERT_NO_FATAL_FAILURE(SetReason("gone fishin"));
+    wine::DoubleClick(Main(), kStart);
+    const std::vector<std::string> startLines{
+        Decorated("STARTED IDLE"),
+        Decorated(" Going idle Because "),
+        Decorated(" Reason: gone fishin"),
+    };
+    EXPECT_EQ(NewLines(3, kWindowWait), startLines);
+    EXPECT_TRUE(NewLines(0).empty()) << "a second START";
+}
+
 TEST_F(IdleWineTest, HandleAndDecorationDialogsShapeTheAnnouncements) {
     // Unchanged, the handle is announced as it stands, on every "K im done".
     for (int press = 0; press < 2; ++press) {

@@ -285,6 +285,21 @@ TEST_F(CompanionDuringUpload, StartHidesTheClientsWindowAndWatchesStopBringsItBa
     EXPECT_EQ(standIn.ChatLines().size(), 3u);
 }
 
+// A double click on START is START alone: the watch begins and stays on (two clicks would
+// have been START then STOP, giving the client's window straight back).
+TEST_F(CompanionDuringUpload, DoubleClickOnStartStartsTheWatchOnce) {
+    OpenCompanion();
+    wine::DoubleClick(Companion(), kStartStop);
+    ASSERT_TRUE(WaitForUploadEvent("upload-shown minimized"));
+    Sleep(1000);  // where a second click's STOP would have shown the window again
+    EXPECT_EQ(UploadEvents(), kPutAway);
+    EXPECT_TRUE(IsIconic(UploadWindow()));
+    int percent = -1;
+    ASSERT_TRUE(wine::WaitUntil([&] { return (percent = CaptionPercent()) >= 1; }, 20000));
+    WaitForDisplay(
+        {kWatchedFile, "Minutes Left: 12", std::to_string(percent) + "%", "STOP", percent});
+}
+
 TEST_F(CompanionToCompletion, DoneUploadIsCountedTheDisplayResetAndTheControlStaysStop) {
     OpenCompanion();
     ClickStartStop();

@@ -6,7 +6,7 @@
 
 namespace snoozr::ui {
 
-frmSplash::frmSplash(Shell& shell) : Form(shell, layout::kFrmSplash, CS_DBLCLKS) {}
+frmSplash::frmSplash(Shell& shell) : Form(shell, layout::kFrmSplash) {}
 
 void frmSplash::Form_Load() {
     shell_.Link().StayOnTop(FromHwnd(Handle()));
