@@ -224,6 +224,19 @@ class CompanionWithoutUpload : public UploadCompanionWineTest {};
 class CompanionDuringUpload : public UploadCompanionWineTest {
   protected:
     CompanionDuringUpload() : UploadCompanionWineTest("--upload report.txt --upload-seconds 740") {}
+
+    // After START: the client's window put away, minimized, and the companion showing the
+    // upload; the percentage it shows.
+    int ExpectWatching() {
+        EXPECT_EQ(UploadEvents(), kPutAway);
+        EXPECT_TRUE(IsIconic(UploadWindow()));
+        // The upload goes on out of sight: wait for a percentage the bar can show.
+        int percent = -1;
+        EXPECT_TRUE(wine::WaitUntil([&] { return (percent = CaptionPercent()) >= 1; }, 20000));
+        WaitForDisplay(
+            {kWatchedFile, "Minutes Left: 12", std::to_string(percent) + "%", "STOP", percent});
+        return percent;
+    }
 };
 
 // Done well after the companion is watching it, and held at 100 % for a second.
@@ -264,14 +277,7 @@ TEST_F(CompanionDuringUpload, StartHidesTheClientsWindowAndWatchesStopBringsItBa
     ASSERT_TRUE(IsWindowVisible(UploadWindow()));
     ClickStartStop();
     ASSERT_TRUE(WaitForUploadEvent("upload-shown minimized"));
-    EXPECT_EQ(UploadEvents(), kPutAway);
-    EXPECT_TRUE(IsIconic(UploadWindow()));
-
-    // The upload goes on out of sight: wait for a percentage the bar can show.
-    int percent = -1;
-    ASSERT_TRUE(wine::WaitUntil([&] { return (percent = CaptionPercent()) >= 1; }, 20000));
-    WaitForDisplay(
-        {kWatchedFile, "Minutes Left: 12", std::to_string(percent) + "%", "STOP", percent});
+    const int percent = ExpectWatching();
     EXPECT_EQ(Bar(), percent);
     wine::SaveScreenshot(workDir / "companion-watching.bmp");
 
@@ -292,12 +298,7 @@ TEST_F(CompanionDuringUpload, DoubleClickOnStartStartsTheWatchOnce) {
     wine::DoubleClick(Companion(), kStartStop);
     ASSERT_TRUE(WaitForUploadEvent("upload-shown minimized"));
     Sleep(1000);  // where a second click's STOP would have shown the window again
-    EXPECT_EQ(UploadEvents(), kPutAway);
-    EXPECT_TRUE(IsIconic(UploadWindow()));
-    int percent = -1;
-    ASSERT_TRUE(wine::WaitUntil([&] { return (percent = CaptionPercent()) >= 1; }, 20000));
-    WaitForDisplay(
-        {kWatchedFile, "Minutes Left: 12", std::to_string(percent) + "%", "STOP", percent});
+    ExpectWatching();
 }
 
 TEST_F(CompanionToCompletion, DoneUploadIsCountedTheDisplayResetAndTheControlStaysStop) {
