@@ -18,12 +18,13 @@ minor=$(sed -n 's/^MinorSubsystemVersion[[:space:]]*//p' <<<"$headers")
 (( major < 5 || (major == 5 && minor <= 1) )) ||
   fail "subsystem version $major.$minor is newer than Windows XP's 5.1"
 
-# The import table as lines "dll function", the DLL names in lower case.
+# The import table as lines "dll function", the DLL names in lower case. Each DLL's entries
+# follow its "DLL Name:" line up to the next blank line.
 imports=$(awk '
   /^[[:space:]]*DLL Name:/ { dll = tolower($3); next }
-  dll != "" && /^[[:space:]]*[0-9a-f]+[[:space:]]+[0-9]+[[:space:]]+[A-Za-z_]/ { print dll, $3 }
-  /^[[:space:]]*$/ && seen_entry { dll = ""; seen_entry = 0 }
-  dll != "" { seen_entry = 1 }' <<<"$headers")
+  /^[[:space:]]*$/ { dll = "" }
+  dll != "" && /^[[:space:]]*[0-9a-f]+[[:space:]]+[0-9]+[[:space:]]+[A-Za-z_]/ { print dll, $3 }' \
+  <<<"$headers")
 [ -n "$imports" ] || fail "no import table found"
 
 # The system DLLs Windows XP SP3 has that the program may use.

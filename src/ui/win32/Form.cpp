@@ -37,6 +37,10 @@ DWORD FrameStyle(const layout::WindowLayout& layout) {
     return WS_OVERLAPPEDWINDOW;
 }
 
+DWORD WindowStyle(const layout::WindowLayout& layout) {
+    return FrameStyle(layout) | WS_CLIPCHILDREN;
+}
+
 DWORD FrameExStyle(const layout::WindowLayout& layout) {
     // Borderless windows are listed in the taskbar with their captions, so a minimized one
     // can be restored.
@@ -142,8 +146,7 @@ RECT Form::FrameBounds() const {
     RECT bounds{0, 0, Pixels(layout_.client.width), Pixels(layout_.client.height)};
     if (layout_.start)
         OffsetRect(&bounds, Pixels(layout_.start->x), Pixels(layout_.start->y));
-    AdjustWindowRectEx(&bounds, FrameStyle(layout_) | WS_CLIPCHILDREN, FALSE,
-                       FrameExStyle(layout_));
+    AdjustWindowRectEx(&bounds, WindowStyle(layout_), FALSE, FrameExStyle(layout_));
     return bounds;
 }
 
@@ -157,9 +160,8 @@ void Form::Create() {
     const int x = layout_.start ? bounds.left : CW_USEDEFAULT;
     const int y = layout_.start ? bounds.top : CW_USEDEFAULT;
     const std::string caption(layout_.caption);
-    CreateFor(FrameExStyle(layout_), className.c_str(), caption.c_str(),
-              FrameStyle(layout_) | WS_CLIPCHILDREN, x, y, bounds.right - bounds.left,
-              bounds.bottom - bounds.top);
+    CreateFor(FrameExStyle(layout_), className.c_str(), caption.c_str(), WindowStyle(layout_), x, y,
+              bounds.right - bounds.left, bounds.bottom - bounds.top);
 }
 
 void Form::CreateChildren() {
@@ -198,9 +200,9 @@ void Form::ApplyDpi(int dpi, POINT topLeft) {
     }
     for (auto& child : children_) {
         const layout::ControlLayout& control = child->Layout();
-        const RECT bounds = PixelRect(control.rect);
-        MoveWindow(child->window_, bounds.left, bounds.top, bounds.right - bounds.left,
-                   bounds.bottom - bounds.top, FALSE);
+        const RECT place = PixelRect(control.rect);
+        MoveWindow(child->window_, place.left, place.top, place.right - place.left,
+                   place.bottom - place.top, FALSE);
         SendMessageA(child->window_, WM_SETFONT,
                      reinterpret_cast<WPARAM>(shell_.Resources().FontFor(control.font, dpi_)),
                      FALSE);

@@ -32,20 +32,12 @@ RECT ExpectedClient(const layout::WindowLayout& window, int dpi) {
             top + layout::TwipsToPixels(window.client.height, dpi)};
 }
 
-Pixels ScreenPixels(const RECT& area) {
-    return Pixels(area.right - area.left, area.bottom - area.top, [&](HDC dc) {
-        const WindowDc screen(nullptr);
-        BitBlt(dc, 0, 0, area.right - area.left, area.bottom - area.top, screen.Dc(), area.left,
-               area.top, SRCCOPY);
-    });
-}
-
 // The share of the screen's pixels in `area` that are those of the picture drawn at `dpi`:
 // below 1 only where labels are painted over it.
 double ShareOfPicture(const RECT& area, layout::Picture picture, int dpi) {
     const SIZE size = art::PictureSize(picture, dpi);
     const Pixels painted(size.cx, size.cy, [&](HDC dc) { art::PaintPicture(picture, dc, dpi); });
-    const Pixels shown = ScreenPixels(area);
+    const Pixels shown = Pixels::OfScreen(area);
     int same = 0;
     int all = 0;
     for (int y = 0; y < shown.Height() && y < painted.Height(); ++y) {

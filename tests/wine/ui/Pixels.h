@@ -32,6 +32,15 @@ class Pixels {
         pixels_.assign(pixels, pixels + static_cast<std::size_t>(width) * height);
     }
 
+    // What the screen shows in `area` (screen coordinates).
+    static Pixels OfScreen(const RECT& area) {
+        return Pixels(area.right - area.left, area.bottom - area.top, [&](HDC dc) {
+            const WindowDc screen(nullptr);
+            BitBlt(dc, 0, 0, area.right - area.left, area.bottom - area.top, screen.Dc(), area.left,
+                   area.top, SRCCOPY);
+        });
+    }
+
     int Width() const { return width_; }
     int Height() const { return height_; }
     COLORREF At(int x, int y) const {

@@ -65,13 +65,7 @@ std::optional<std::string> ReadFile(const std::filesystem::path& path) {
 }
 
 Pixels ClientPixels(HWND window) {
-    const RECT area = wine::ClientRectOnScreen(window);
-    const int width = area.right - area.left;
-    const int height = area.bottom - area.top;
-    return Pixels(width, height, [&](HDC dc) {
-        const WindowDc screen(nullptr);
-        BitBlt(dc, 0, 0, width, height, screen.Dc(), area.left, area.top, SRCCOPY);
-    });
+    return Pixels::OfScreen(wine::ClientRectOnScreen(window));
 }
 
 // Form12 of this process, away from the program's windows, showing what is expected.
