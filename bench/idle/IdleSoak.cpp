@@ -9,6 +9,7 @@
 
 #include "idle/IdleEngine.h"
 #include "support/FakeEventLoop.h"
+#include "support/FakeTimerSwitch.h"
 #include "support/RecordingMessageBoxes.h"
 
 namespace {
@@ -33,16 +34,6 @@ struct DefaultProfile : ProfileSource {
     std::string StopReason() override { return "iM BaCk"; }
 };
 
-class Timer : public IdleTimer {
-  public:
-    void Enable() override { enabled_ = true; }
-    void Disable() override { enabled_ = false; }
-    bool IsEnabled() const override { return enabled_; }
-
-  private:
-    bool enabled_ = false;
-};
-
 struct QuietView : IdleView {
     void ShowMain() override {}
     void HideMain() override {}
@@ -58,7 +49,7 @@ int main() {
     constexpr int kTicks = 525'600;  // 365 days of minutes
     CountingChat chat;
     DefaultProfile profile;
-    Timer timer;
+    snoozr::test::FakeTimerSwitch timer;
     snoozr::test::RecordingMessageBoxes boxes;
     QuietView view;
     snoozr::test::FakeEventLoop clock;

@@ -15,6 +15,7 @@
 
 #include "client/win32/Win32MessageBoxes.h"
 #include "client/win32/Win32WindowServices.h"
+#include "support/FakeTimerSwitch.h"
 #include "unit/upload/UploadFakes.h"
 #include "upload/UploadProbe.h"
 #include "wine/support/WineHarness.h"
@@ -86,7 +87,7 @@ void ReportCpu(const char* what, int seconds, DWORD snoozrId, DWORD standInId) {
 void TimeTickReadings() {
     snoozr::Win32WindowServices windows;
     snoozr::Win32MessageBoxes boxes;
-    snoozr::upload::test::FakePollTimer poll;
+    snoozr::test::FakeTimerSwitch poll;
     const snoozr::upload::UploadProbe probe(windows, boxes, poll);
     probe.ReadUploadStatus();  // the first messages to a process set up its queue
     const auto start = Clock::now();

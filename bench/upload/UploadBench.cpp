@@ -7,6 +7,7 @@
 
 #include "client/win32/Win32MessageBoxes.h"
 #include "client/win32/Win32WindowServices.h"
+#include "support/FakeTimerSwitch.h"
 #include "unit/upload/UploadFakes.h"
 #include "upload/UploadProbe.h"
 #include "wine/support/WineHarness.h"
@@ -77,7 +78,7 @@ void PollForAMinute(const UploadProbe& probe) {
 int main() {
     snoozr::Win32WindowServices windows;
     snoozr::Win32MessageBoxes boxes;
-    snoozr::upload::test::FakePollTimer poll;
+    snoozr::test::FakeTimerSwitch poll;
     const UploadProbe probe(windows, boxes, poll);
 
     // Long enough to outlast both measurements.

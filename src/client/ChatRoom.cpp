@@ -38,6 +38,8 @@ WindowHandle ClientLink::FindChatRoom() const {
 }
 
 void ClientLink::SendChat(std::string_view text) const {
+    if (events_.Ending())
+        return;
     const WindowHandle room = FindChatRoom();
     if (room == kNoWindow)
         return;

@@ -1,8 +1,9 @@
 #pragma once
 // ClientLink: the stateless operations that find the chat client's windows and drive them
-// as a user would, plus the window and timing utilities the program's own windows share.
+// as a user would, plus the pause and the text-box saving the program's windows share.
 // No window handle is kept between calls: every operation searches the client's windows anew,
-// and none reports failure to its caller.
+// and none reports failure to its caller. Once the program is ending, nothing more is sent to
+// the client and waits return at once.
 
 #include <cstdint>
 #include <string>
@@ -29,9 +30,7 @@ class ClientLink {
     void ImsOff() const;
     void ImsOn() const;
 
-    // Window and timing utilities (WindowUtilities.cpp).
-    void StayOnTop(WindowHandle window) const;
-    void DragWindow(WindowHandle window) const;
+    // Timing and file utilities (WindowUtilities.cpp).
     void Pause(std::int32_t seconds) const;
     static void SaveTextBox(std::string_view text, const std::string& path);
 

@@ -3,20 +3,12 @@
 // instant-message waits). Every wait dispatches pending events and sleeps until the next
 // event or its deadline: never a spinning loop.
 
-#include <chrono>
+#include "client/Clock.h"
 
 namespace snoozr {
 
-using MonoClock = std::chrono::steady_clock;
-using MonoTime = MonoClock::time_point;
-
-class EventLoop {
+class EventLoop : public Clock {
   public:
-    virtual ~EventLoop() = default;
-
-    // Monotonic time: the measure of every wait.
-    virtual MonoTime Now() const = 0;
-
     // Local wall-clock time of day in seconds since midnight, with its fraction.
     virtual double SecondsSinceMidnight() const = 0;
 
@@ -25,6 +17,10 @@ class EventLoop {
 
     // Sleeps until an event arrives or the deadline has come, without dispatching.
     virtual void WaitForEvents(MonoTime deadline) = 0;
+
+    // The program has been asked to end (from inside a wait, say): waits return at once and
+    // nothing more is sent to the client, while the handlers under way unwind.
+    virtual bool Ending() const = 0;
 };
 
 }  // namespace snoozr

@@ -80,12 +80,15 @@ std::optional<ReadyImWindow> FindReadyImWindow(WindowServices& windows) {
 }
 
 // Passes of "dispatch pending events, then look" until `look` is satisfied (true) or the bound
-// has passed (false). Between passes it sleeps until the next event or poll.
+// has passed or the program is ending (false). Between passes it sleeps until the next event
+// or poll.
 template <typename Look>
 bool WaitFor(EventLoop& events, Look look) {
     const MonoTime bound = events.Now() + kWaitBound;
     for (;;) {
         events.DispatchPending();
+        if (events.Ending())
+            return false;
         if (look())
             return true;
         const MonoTime now = events.Now();
@@ -98,6 +101,8 @@ bool WaitFor(EventLoop& events, Look look) {
 }  // namespace
 
 void ClientLink::RunKeyword(std::string_view keyword) const {
+    if (events_.Ending())
+        return;
     WindowHandle box = windows_.FindTopLevel(client::kFrameClass, std::nullopt);
     for (std::string_view className : {client::kToolbarOuterClass, client::kToolbarInnerClass,
                                        client::kComboboxClass, client::kEditClass}) {
@@ -119,7 +124,8 @@ void ClientLink::SendInstantMessage(std::string_view screenName, std::string_vie
 
     std::optional<ReadyImWindow> im;
     if (!WaitFor(events_, [&] { return (im = FindReadyImWindow(windows_)).has_value(); })) {
-        messageBoxes_.Show(kNotOpenedText, kAppTitle, mb::kOk | mb::kIconStop);
+        if (!events_.Ending())
+            messageBoxes_.Show(kNotOpenedText, kAppTitle, mb::kOk | mb::kIconStop);
         return;
     }
     windows_.SetText(im->textBox, message);
@@ -136,7 +142,8 @@ void ClientLink::SendInstantMessage(std::string_view screenName, std::string_vie
         return messageBox != kNoWindow || stillOpen == kNoWindow;
     });
     if (!answered) {
-        messageBoxes_.Show(kNotSentText, kAppTitle, mb::kOk | mb::kIconStop);
+        if (!events_.Ending())
+            messageBoxes_.Show(kNotSentText, kAppTitle, mb::kOk | mb::kIconStop);
         return;
     }
     if (messageBox == kNoWindow)

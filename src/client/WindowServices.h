@@ -15,6 +15,10 @@ namespace snoozr {
 using WindowHandle = std::uintptr_t;
 constexpr WindowHandle kNoWindow = 0;
 
+// The longest text read from another program's window; a longer reported length is cut to
+// this, so that the other program cannot make us allocate without bound.
+constexpr std::size_t kMaxWindowText = 64 * 1024;
+
 // Window messages used by the program (values as on Windows).
 namespace msg {
 constexpr unsigned kSetText = 0x000C;
@@ -24,7 +28,6 @@ constexpr unsigned kClose = 0x0010;
 constexpr unsigned kKeyDown = 0x0100;
 constexpr unsigned kKeyUp = 0x0101;
 constexpr unsigned kChar = 0x0102;
-constexpr unsigned kSysCommand = 0x0112;
 constexpr unsigned kLButtonDown = 0x0201;
 constexpr unsigned kLButtonUp = 0x0202;
 }  // namespace msg
@@ -72,12 +75,6 @@ class WindowServices {
 
     // ShowWindow with one of the show:: commands.
     virtual void Show(WindowHandle window, int command) = 0;
-
-    // SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE).
-    virtual void MakeTopmost(WindowHandle window) = 0;
-
-    // ReleaseCapture for the calling thread.
-    virtual void ReleaseCapture() = 0;
 };
 
 }  // namespace snoozr

@@ -5,20 +5,6 @@
 
 namespace snoozr {
 
-namespace {
-constexpr std::uintptr_t kScMoveByCaption = 0xF012;  // SC_MOVE | HTCAPTION
-}
-
-void ClientLink::StayOnTop(WindowHandle window) const {
-    windows_.MakeTopmost(window);
-}
-
-void ClientLink::DragWindow(WindowHandle window) const {
-    // The press gave the window the capture; the system's move loop needs it released.
-    windows_.ReleaseCapture();
-    windows_.Send(window, msg::kSysCommand, kScMoveByCaption, 0);
-}
-
 void ClientLink::Pause(std::int32_t seconds) const {
     // The pause starts at the time of day taken to the nearest whole second (halves to even)
     // and lasts until `seconds` have passed from there. The remaining time is measured on the
@@ -28,7 +14,7 @@ void ClientLink::Pause(std::int32_t seconds) const {
     const double remaining = start + static_cast<double>(seconds) - now;
     const MonoTime deadline = events_.Now() + std::chrono::duration_cast<MonoClock::duration>(
                                                   std::chrono::duration<double>(remaining));
-    while (events_.Now() < deadline) {
+    while (!events_.Ending() && events_.Now() < deadline) {
         events_.DispatchPending();
         if (events_.Now() >= deadline)
             break;

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "client/EventLoop.h"
+#include "client/Clock.h"
 
 namespace snoozr::idle {
 

@@ -5,8 +5,8 @@
 
 namespace snoozr::idle {
 
-IdleEngine::IdleEngine(ChatSink& chat, ProfileSource& profile, IdleTimer& timer,
-                       MessageBoxService& messageBoxes, IdleView& view, const EventLoop& clock)
+IdleEngine::IdleEngine(ChatSink& chat, ProfileSource& profile, TimerSwitch& timer,
+                       MessageBoxService& messageBoxes, IdleView& view, const Clock& clock)
     : chat_(chat),
       profile_(profile),
       timer_(timer),

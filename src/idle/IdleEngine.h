@@ -5,8 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "client/EventLoop.h"
+#include "client/Clock.h"
 #include "client/MessageBoxService.h"
+#include "client/TimerSwitch.h"
 #include "idle/IdleClock.h"
 
 namespace snoozr::idle {
@@ -30,16 +31,6 @@ class ProfileSource {
     virtual std::string StopReason() = 0;       // Form11.Text1
 };
 
-// Timer1 of Form1: one tick a minute; enabled exactly while an idle runs. Enabling a running
-// timer would restart its countdown, so the engine enables it only when it is off.
-class IdleTimer {
-  public:
-    virtual ~IdleTimer() = default;
-    virtual void Enable() = 0;
-    virtual void Disable() = 0;
-    virtual bool IsEnabled() const = 0;
-};
-
 // The windows the engine shows and hides, and the counter labels it fills.
 class IdleView {
   public:
@@ -53,8 +44,9 @@ class IdleView {
 
 class IdleEngine {
   public:
-    IdleEngine(ChatSink& chat, ProfileSource& profile, IdleTimer& timer,
-               MessageBoxService& messageBoxes, IdleView& view, const EventLoop& clock);
+    // `timer` is Timer1 of Form1: one tick a minute, switched on exactly while an idle runs.
+    IdleEngine(ChatSink& chat, ProfileSource& profile, TimerSwitch& timer,
+               MessageBoxService& messageBoxes, IdleView& view, const Clock& clock);
 
     void SendLoadBanners();  // Form_Load of Form1
     bool ConfirmExit();      // the "Exit?" question; on Yes sends the two unload lines, true
@@ -75,10 +67,10 @@ class IdleEngine {
 
     ChatSink& chat_;
     ProfileSource& profile_;
-    IdleTimer& timer_;
+    TimerSwitch& timer_;
     MessageBoxService& messageBoxes_;
     IdleView& view_;
-    const EventLoop& clock_;
+    const Clock& clock_;
     IdleCounters counters_;
     MonoTime countedUpTo_{};  // the idle's minutes are counted up to this moment
 };

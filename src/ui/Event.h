@@ -1,7 +1,7 @@
 #pragma once
-// A named event of a window (`Label7_Click`, `Timer1_Timer`, ...) that the program wires to
-// its action in one line: `form1.Label7_Click = [&] { engine.Start(); };`. Raising an event
-// nobody wired does nothing and gives a default answer.
+// An event of a window or control (a label's click, a timer's tick, a form's load) that the
+// program wires to its action in one line: `form1.Label7.Click = [&] { engine.Start(); };`.
+// Raising an event nobody wired does nothing and gives a default answer.
 
 #include <functional>
 #include <utility>
@@ -19,6 +19,9 @@ class Event<Result(Args...)> {
         handler_ = std::forward<Handler>(handler);
         return *this;
     }
+
+    // Whether anything is wired, for an owner with a default of its own.
+    explicit operator bool() const { return static_cast<bool>(handler_); }
 
     Result operator()(Args... args) const {
         if (!handler_)

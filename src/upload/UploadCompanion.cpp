@@ -22,7 +22,7 @@ constexpr std::int16_t kComplete = 100;
 }  // namespace
 
 UploadCompanion::UploadCompanion(const ClientLink& link, MessageBoxService& messageBoxes,
-                                 PollTimer& timer1, CompanionView& view, std::string countFolder)
+                                 TimerSwitch& timer1, CompanionView& view, std::string countFolder)
     : link_(link),
       messageBoxes_(messageBoxes),
       timer1_(timer1),

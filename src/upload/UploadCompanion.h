@@ -7,17 +7,17 @@
 #include <string_view>
 
 #include "CompanionView.h"
-#include "PollTimer.h"
 #include "UploadProbe.h"
 #include "client/ClientLink.h"
 #include "client/MessageBoxService.h"
+#include "client/TimerSwitch.h"
 
 namespace snoozr::upload {
 
 class UploadCompanion {
   public:
     // The count file is written into countFolder (empty: the current directory).
-    UploadCompanion(const ClientLink& link, MessageBoxService& messageBoxes, PollTimer& timer1,
+    UploadCompanion(const ClientLink& link, MessageBoxService& messageBoxes, TimerSwitch& timer1,
                     CompanionView& view, std::string countFolder = {});
 
     void Label5_Click();  // START / STOP
@@ -33,7 +33,7 @@ class UploadCompanion {
 
     const ClientLink& link_;
     MessageBoxService& messageBoxes_;
-    PollTimer& timer1_;
+    TimerSwitch& timer1_;
     CompanionView& view_;
     std::string countFolder_;
     UploadProbe probe_;

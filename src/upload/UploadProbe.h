@@ -6,20 +6,16 @@
 #include <optional>
 #include <string>
 
-#include "PollTimer.h"
 #include "UploadStatus.h"
 #include "client/MessageBoxService.h"
+#include "client/TimerSwitch.h"
 #include "client/WindowServices.h"
 
 namespace snoozr::upload {
 
-// The longest window text read; a longer reported length is cut to this, so that another
-// program's window cannot make us allocate without bound.
-constexpr std::size_t kMaxWindowText = 64 * 1024;
-
 class UploadProbe {
   public:
-    UploadProbe(WindowServices& windows, MessageBoxService& messageBoxes, PollTimer& poll)
+    UploadProbe(WindowServices& windows, MessageBoxService& messageBoxes, TimerSwitch& poll)
         : windows_(windows), messageBoxes_(messageBoxes), poll_(poll) {}
 
     // The window's text followed by one NUL: the whole buffer of the reported length plus
@@ -44,7 +40,7 @@ class UploadProbe {
   private:
     WindowServices& windows_;
     MessageBoxService& messageBoxes_;
-    PollTimer& poll_;
+    TimerSwitch& poll_;
 };
 
 }  // namespace snoozr::upload

@@ -17,7 +17,10 @@ double FakeEventLoop::SecondsSinceMidnight() const {
     return std::fmod(midnightOffset_ + Elapsed(), 86400.0);
 }
 
+// As the real loop: once the program is ending nothing more is dispatched and no wait sleeps.
 void FakeEventLoop::DispatchPending() {
+    if (ending_)
+        return;
     ++dispatches_;
     if (everyDispatch_)
         everyDispatch_();
@@ -29,6 +32,8 @@ void FakeEventLoop::DispatchPending() {
 }
 
 void FakeEventLoop::WaitForEvents(MonoTime deadline) {
+    if (ending_)
+        return;
     ++sleeps_;
     MonoTime wake = deadline;
     if (!events_.empty() && events_.begin()->first < wake)

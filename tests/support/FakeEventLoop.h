@@ -21,6 +21,8 @@ class FakeEventLoop : public EventLoop {
     void OnEveryDispatch(std::function<void()> hook) { everyDispatch_ = std::move(hook); }
     // Moves time on without dispatching, as a blocked thread would.
     void Advance(std::chrono::duration<double> by);
+    // The program's end asked for: from here on Ending() is true.
+    void BeginEnding() { ending_ = true; }
 
     double Elapsed() const { return std::chrono::duration<double>(now_ - MonoTime{}).count(); }
     int Dispatches() const { return dispatches_; }
@@ -30,6 +32,7 @@ class FakeEventLoop : public EventLoop {
     double SecondsSinceMidnight() const override;
     void DispatchPending() override;
     void WaitForEvents(MonoTime deadline) override;
+    bool Ending() const override { return ending_; }
 
   private:
     double midnightOffset_;
@@ -38,6 +41,7 @@ class FakeEventLoop : public EventLoop {
     std::function<void()> everyDispatch_;
     int dispatches_ = 0;
     int sleeps_ = 0;
+    bool ending_ = false;
 };
 
 }  // namespace snoozr::test

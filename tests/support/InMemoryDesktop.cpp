@@ -154,9 +154,4 @@ void InMemoryDesktop::Show(WindowHandle window, int command) {
     w.visible = command != 0;
 }
 
-void InMemoryDesktop::MakeTopmost(WindowHandle window) {
-    if (Exists(window))
-        windows_.at(window).topmost = true;
-}
-
 }  // namespace snoozr::test

@@ -37,14 +37,12 @@ class InMemoryDesktop : public WindowServices {
     const std::string& Caption(WindowHandle window) const { return windows_.at(window).caption; }
     void SetCaption(WindowHandle window, std::string caption);
     bool Visible(WindowHandle window) const { return windows_.at(window).visible; }
-    bool Topmost(WindowHandle window) const { return windows_.at(window).topmost; }
     const std::vector<int>& ShowCommands(WindowHandle window) const {
         return windows_.at(window).shows;
     }
     const std::vector<RecordedMessage>& Messages() const { return messages_; }
     std::vector<RecordedMessage> MessagesTo(WindowHandle window) const;
     void ClearMessages() { messages_.clear(); }
-    int CaptureReleases() const { return captureReleases_; }
 
     // WindowServices
     WindowHandle FindTopLevel(std::string_view className,
@@ -59,8 +57,6 @@ class InMemoryDesktop : public WindowServices {
     std::size_t GetTextLength(WindowHandle window) override;
     std::string GetText(WindowHandle window, std::size_t bufferSize) override;
     void Show(WindowHandle window, int command) override;
-    void MakeTopmost(WindowHandle window) override;
-    void ReleaseCapture() override { ++captureReleases_; }
 
   private:
     struct Window {
@@ -69,7 +65,6 @@ class InMemoryDesktop : public WindowServices {
         WindowHandle parent = kNoWindow;
         std::vector<WindowHandle> children;  // z-order, top first
         bool visible = true;
-        bool topmost = false;
         std::vector<int> shows;  // every ShowWindow command, in order
         Reaction reaction;
     };
@@ -83,7 +78,6 @@ class InMemoryDesktop : public WindowServices {
     std::vector<WindowHandle> topLevel_;
     std::vector<RecordedMessage> messages_;
     WindowHandle nextHandle_ = 0x100;
-    int captureReleases_ = 0;
 };
 
 }  // namespace snoozr::test

@@ -1,7 +1,5 @@
 #include "Win32EventLoop.h"
 
-#include <cstdlib>
-
 namespace snoozr {
 
 double Win32EventLoop::SecondsSinceMidnight() const {
@@ -25,18 +23,24 @@ int Win32EventLoop::Run() {
 }
 
 void Win32EventLoop::DispatchPending() {
+    if (ending_)
+        return;
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
-            // A quit asked for inside a wait ends the program now: the wait's caller must not
-            // go on as if nothing had happened, and the main loop would never see the message.
-            std::exit(static_cast<int>(message.wParam));
+            // Back in the queue for the main loop, which ends the program once the handlers
+            // under way have unwound; nothing more is dispatched meanwhile.
+            ending_ = true;
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return;
         }
         Dispatch(message);
     }
 }
 
 void Win32EventLoop::WaitForEvents(MonoTime deadline) {
+    if (ending_)
+        return;
     const auto remaining =
         std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Now()).count();
     if (remaining <= 0)

@@ -1,6 +1,8 @@
 #pragma once
 // The program's one event loop: the main loop and every wait inside a handler dispatch through
-// here, so modeless dialogs get their keyboard handling everywhere.
+// here, so modeless dialogs get their keyboard handling everywhere. The program ends with
+// WM_QUIT (PostQuitMessage): a wait that meets it puts it back for the loop below it and
+// returns, so it reaches the main loop however deeply the handlers were nested.
 
 #include <windows.h>
 
@@ -24,11 +26,13 @@ class Win32EventLoop : public EventLoop {
     double SecondsSinceMidnight() const override;
     void DispatchPending() override;
     void WaitForEvents(MonoTime deadline) override;
+    bool Ending() const override { return ending_; }
 
   private:
     void Dispatch(MSG& message);
 
     MessageFilter filter_;
+    bool ending_ = false;
 };
 
 }  // namespace snoozr

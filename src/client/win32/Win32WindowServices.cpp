@@ -64,7 +64,7 @@ std::size_t Win32WindowServices::GetTextLength(WindowHandle window) {
 }
 
 std::string Win32WindowServices::GetText(WindowHandle window, std::size_t bufferSize) {
-    bufferSize = std::min(bufferSize, kMaxTextLength + 1);
+    bufferSize = std::min(bufferSize, kMaxWindowText + 1);
     std::string buffer(bufferSize, '\0');
     if (bufferSize == 0)
         return buffer;
@@ -74,7 +74,8 @@ std::string Win32WindowServices::GetText(WindowHandle window, std::size_t buffer
 }
 
 void Win32WindowServices::Show(WindowHandle window, int command) {
-    if (window == kNoWindow) return;
+    if (window == kNoWindow)
+        return;
     const HWND hwnd = ToHwnd(window);
     // Another program's window is shown or hidden without waiting for that program: a hung
     // client must not freeze ours. Requests to one window keep their order.
@@ -83,14 +84,6 @@ void Win32WindowServices::Show(WindowHandle window, int command) {
     } else {
         ShowWindow(hwnd, command);
     }
-}
-
-void Win32WindowServices::MakeTopmost(WindowHandle window) {
-    SetWindowPos(ToHwnd(window), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-}
-
-void Win32WindowServices::ReleaseCapture() {
-    ::ReleaseCapture();
 }
 
 }  // namespace snoozr

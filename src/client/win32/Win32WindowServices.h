@@ -20,8 +20,6 @@ class Win32WindowServices : public WindowServices {
   public:
     // How long one send may wait for another program; a program marked hung aborts at once.
     static constexpr UINT kSendTimeoutMs = 5000;
-    // The largest text read from another program's window.
-    static constexpr std::size_t kMaxTextLength = 64 * 1024;
 
     WindowHandle FindTopLevel(std::string_view className,
                               std::optional<std::string_view> caption) override;
@@ -35,8 +33,6 @@ class Win32WindowServices : public WindowServices {
     std::size_t GetTextLength(WindowHandle window) override;
     std::string GetText(WindowHandle window, std::size_t bufferSize) override;
     void Show(WindowHandle window, int command) override;
-    void MakeTopmost(WindowHandle window) override;
-    void ReleaseCapture() override;
 };
 
 }  // namespace snoozr

@@ -3,9 +3,9 @@
 namespace snoozr::ui::layout {
 
 const ControlLayout* FindControl(const WindowLayout& window, std::string_view name) {
-    for (const ControlLayout& control : window.controls) {
-        if (control.name == name)
-            return &control;
+    for (const ControlLayout* control : window.controls) {
+        if (control->name == name)
+            return control;
     }
     return nullptr;
 }

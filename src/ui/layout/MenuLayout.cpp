@@ -7,62 +7,52 @@ namespace snoozr::ui::layout {
 namespace {
 
 constexpr MenuItem kIdleOpts[] = {
-    {"Reason", "Idle Reason", std::nullopt, {}},
-    {"BragStats", "Brag Stats", std::nullopt, {}},
+    {.name = "Reason", .caption = "Idle Reason"},
+    {.name = "BragStats", .caption = "Brag Stats"},
 };
 
 // EndAscii and EditAscii are each the only member of an item array of their own.
 constexpr MenuItem kAscii[] = {
-    {"FrontAscii", "Front Ascii Changer", std::nullopt, {}},
-    {"EndAscii", "End Ascii Changer", 2, {}},
-    {"EditAscii", "Ascii Editor", 3, {}},
+    {.name = "FrontAscii", .caption = "Front Ascii Changer"},
+    {.name = "EndAscii", .caption = "End Ascii Changer", .index = 2},
+    {.name = "EditAscii", .caption = "Ascii Editor", .index = 3},
 };
 
 constexpr MenuItem kHandle[] = {
-    {"ChangeHandle", "Change Handle", std::nullopt, {}},
+    {.name = "ChangeHandle", .caption = "Change Handle"},
 };
 
 constexpr MenuItem kIms[] = {
-    {"ImOff", "Ims Off", std::nullopt, {}},
-    {"ImOn", "Ims On", std::nullopt, {}},
+    {.name = "ImOff", .caption = "Ims Off"},
+    {.name = "ImOn", .caption = "Ims On"},
 };
 
 constexpr MenuItem kAol[] = {
-    {"IdleOpts", "Idle Options", std::nullopt, kIdleOpts},
-    {"Ascii", "Ascii", std::nullopt, kAscii},
-    {"Handle", "Handle", std::nullopt, kHandle},
-    {"Ims", "Ims", std::nullopt, kIms},
-    {"UpChatInfo", "UPCHAT", std::nullopt, {}},
+    {.name = "IdleOpts", .caption = "Idle Options", .children = kIdleOpts},
+    {.name = "Ascii", .caption = "Ascii", .children = kAscii},
+    {.name = "Handle", .caption = "Handle", .children = kHandle},
+    {.name = "Ims", .caption = "Ims", .children = kIms},
+    {.name = "UpChatInfo", .caption = "UPCHAT"},
 };
 
 constexpr MenuItem kAbout[] = {
-    {"Contact", "Contact Brix", std::nullopt, {}},
-    {"Help", "Help", std::nullopt, {}},
+    {.name = "Contact", .caption = "Contact Brix"},
+    {.name = "Help", .caption = "Help"},
 };
 
 constexpr MenuItem kFile[] = {
-    {"Adv", "Advertise", std::nullopt, {}},
-    {"Aol", "Aol Options", std::nullopt, kAol},
-    {"about", "About", std::nullopt, kAbout},
-    {"Exit", "Exit", std::nullopt, {}},
+    {.name = "Adv", .caption = "Advertise"},
+    {.name = "Aol", .caption = "Aol Options", .children = kAol},
+    {.name = "about", .caption = "About", .children = kAbout},
+    {.name = "Exit", .caption = "Exit"},
 };
 
 }  // namespace
 
-const MenuItem kForm3File{"File", "File", std::nullopt, kFile};
+const MenuItem kForm3File{.name = "File", .caption = "File", .children = kFile};
 
-const WindowLayout kForm3{
-    "Form3",
-    "Form3",
-    Frame::kSizable,
-    true,
-    {4680, 3195},
-    TwipsPoint{2655, 2700},
-    Picture::kNone,
-    Colour::System(SystemColour::kButtonFace),
-    {},
-    {},
-    {},
-};
+// clang-format off
+const WindowLayout kForm3{.name = "Form3", .caption = "Form3", .frame = Frame::kSizable, .minMaxButtons = true, .client = {4680, 3195}, .start = TwipsPoint{2655, 2700}, .back = Colour::System(SystemColour::kButtonFace)};
+// clang-format on
 
 }  // namespace snoozr::ui::layout

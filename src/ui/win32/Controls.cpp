@@ -8,7 +8,10 @@
 
 namespace snoozr::ui {
 
-using layout::ControlKind;
+Label::Label(Form& form, const layout::ControlLayout& layout)
+    : form_(form), layout_(layout), caption_(layout.text) {
+    form.Adopt(*this);
+}
 
 const std::string& Label::Caption() {
     form_.Load();
@@ -23,50 +26,19 @@ void Label::SetCaption(std::string_view caption) {
     form_.RepaintLabel(*this);
 }
 
+ChildControl::ChildControl(Form& form, const layout::ControlLayout& layout)
+    : form_(form), layout_(layout) {
+    form.Adopt(*this);
+}
+
 HWND ChildControl::Hwnd() {
     form_.Load();
     return window_;
 }
 
-const char* ChildControl::ClassName() const {
-    switch (layout_.kind) {
-        case ControlKind::kTextBox:
-            return "EDIT";
-        case ControlKind::kButton:
-            return "BUTTON";
-        case ControlKind::kListBox:
-            return "LISTBOX";
-        case ControlKind::kProgressBar:
-            return PROGRESS_CLASSA;
-        case ControlKind::kLabel:
-            break;
-    }
-    return "STATIC";
-}
-
-DWORD ChildControl::Style() const {
-    const DWORD common = WS_CHILD | WS_VISIBLE;
-    switch (layout_.kind) {
-        case ControlKind::kTextBox:
-            return common | WS_TABSTOP | ES_AUTOHSCROLL | ES_LEFT;
-        case ControlKind::kButton:
-            return common | WS_TABSTOP | BS_PUSHBUTTON;
-        case ControlKind::kListBox:
-            // Keeps exactly the layout's height instead of a whole number of rows.
-            return common | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
-        case ControlKind::kProgressBar:
-            return common | PBS_SMOOTH;
-        case ControlKind::kLabel:
-            break;
-    }
-    return common;
-}
-
-DWORD ChildControl::ExStyle() const {
-    const bool sunken =
-        layout_.kind == ControlKind::kTextBox || layout_.kind == ControlKind::kListBox;
-    return sunken ? WS_EX_CLIENTEDGE : 0;
-}
+namespace {
+constexpr DWORD kVisibleChild = WS_CHILD | WS_VISIBLE;
+}  // namespace
 
 std::string TextBox::Text() {
     return ReadWindowText(Hwnd());
@@ -74,6 +46,38 @@ std::string TextBox::Text() {
 
 void TextBox::SetText(std::string_view text) {
     WriteWindowText(Hwnd(), text);
+}
+
+void TextBox::ShowEnd() {
+    const HWND box = Hwnd();
+    const LRESULT length = SendMessageA(box, WM_GETTEXTLENGTH, 0, 0);
+    SendMessageA(box, EM_SETSEL, static_cast<WPARAM>(length), length);
+    SendMessageA(box, EM_SCROLLCARET, 0, 0);
+}
+
+DWORD TextBox::Style() const {
+    return kVisibleChild | WS_TABSTOP | ES_AUTOHSCROLL | ES_LEFT;
+}
+
+DWORD CommandButton::Style() const {
+    return kVisibleChild | WS_TABSTOP | BS_PUSHBUTTON;
+}
+
+void CommandButton::Notified(WORD code) {
+    if (code == BN_CLICKED)
+        Click();
+}
+
+DWORD ListBox::Style() const {
+    // Keeps exactly the layout's height instead of a whole number of rows.
+    return kVisibleChild | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
+}
+
+// A list reports each click on an entry with a selection change, also on the entry already
+// selected, except the second click of a double click, which it reports as a double click.
+void ListBox::Notified(WORD code) {
+    if (code == LBN_SELCHANGE || code == LBN_DBLCLK)
+        Click();
 }
 
 void ListBox::AddItem(std::string_view text) {
@@ -100,6 +104,14 @@ std::string ListBox::List(int index) {
                                         reinterpret_cast<LPARAM>(text.data()));
     text.resize(copied == LB_ERR ? 0 : static_cast<std::size_t>(copied));
     return text;
+}
+
+const char* ProgressBar::ClassName() const {
+    return PROGRESS_CLASSA;
+}
+
+DWORD ProgressBar::Style() const {
+    return kVisibleChild | PBS_SMOOTH;
 }
 
 void ProgressBar::LoadClass() const {
@@ -137,11 +149,16 @@ int ProgressBar::Value() {
     return static_cast<int>(SendMessageA(Hwnd(), PBM_GETPOS, 0, 0));
 }
 
+Timer::Timer(Form& form, const layout::TimerLayout& layout)
+    : form_(form), layout_(layout), enabled_(layout.enabled) {
+    form.Adopt(*this);
+}
+
 void Timer::Enable() {
     if (enabled_)
         return;
     enabled_ = true;
-    Start(form_.Hwnd());
+    Start();
 }
 
 void Timer::Disable() {
@@ -152,8 +169,8 @@ void Timer::Disable() {
         KillTimer(window, id_);
 }
 
-void Timer::Start(HWND window) const {
-    if (window != nullptr)
+void Timer::Start() const {
+    if (const HWND window = form_.Hwnd())
         SetTimer(window, id_, layout_.intervalMs, nullptr);
 }
 

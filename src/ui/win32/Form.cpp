@@ -10,7 +10,6 @@
 #include "ui/win32/Dpi.h"
 #include "ui/win32/GdiGuards.h"
 #include "ui/win32/LabelText.h"
-#include "ui/win32/Shell.h"
 #include "ui/win32/art/Pictures.h"
 
 namespace snoozr::ui {
@@ -47,41 +46,29 @@ DWORD FrameExStyle(const layout::WindowLayout& layout) {
     return WS_EX_CONTROLPARENT | (layout.frame == Frame::kNone ? WS_EX_APPWINDOW : 0);
 }
 
-std::unique_ptr<ChildControl> MakeChild(Form& form, const layout::ControlLayout& control, int id) {
-    switch (control.kind) {
-        case ControlKind::kTextBox:
-            return std::make_unique<TextBox>(form, control, id);
-        case ControlKind::kButton:
-            return std::make_unique<CommandButton>(form, control, id);
-        case ControlKind::kListBox:
-            return std::make_unique<ListBox>(form, control, id);
-        case ControlKind::kProgressBar:
-            return std::make_unique<ProgressBar>(form, control, id);
-        case ControlKind::kLabel:
-            break;
-    }
-    return nullptr;
+// Where a control lies in the z-order: its row's place in the window's table.
+std::size_t RowIndex(const layout::WindowLayout& window, const layout::ControlLayout& row) {
+    const auto& rows = window.controls;
+    return static_cast<std::size_t>(std::find(rows.begin(), rows.end(), &row) - rows.begin());
 }
 
 }  // namespace
 
-Form::Form(Shell& shell, const layout::WindowLayout& layout)
-    : shell_(shell), layout_(layout), dpi_(SystemDpi()) {
-    for (const layout::ControlLayout& control : layout.controls) {
-        if (control.kind == ControlKind::kLabel) {
-            labels_.emplace_back(*this, control);
-        } else {
-            children_.push_back(
-                MakeChild(*this, control, kFirstChildId + static_cast<int>(children_.size())));
-        }
-    }
-    // Children are created in tab order, which is also the order keyboard navigation takes.
-    std::stable_sort(children_.begin(), children_.end(), [](const auto& a, const auto& b) {
-        return a->Layout().tab < b->Layout().tab;
-    });
-    UINT_PTR timerId = 1;
-    for (const layout::TimerLayout& timer : layout.timers)
-        timers_.emplace_back(*this, timer, timerId++);
+Form::Form(FormResources& resources, const layout::WindowLayout& layout)
+    : resources_(resources), layout_(layout), dpi_(SystemDpi()) {}
+
+void Form::Adopt(Label& label) {
+    labels_.push_back(&label);
+}
+
+void Form::Adopt(ChildControl& child) {
+    child.id_ = kFirstChildId + static_cast<int>(children_.size());
+    children_.push_back(&child);
+}
+
+void Form::Adopt(Timer& timer) {
+    timers_.push_back(&timer);
+    timer.id_ = timers_.size();
 }
 
 void Form::Load() {
@@ -91,11 +78,13 @@ void Form::Load() {
     if (!Loaded())
         return;
     CreateChildren();
-    for (const Timer& timer : timers_) {
-        if (timer.IsEnabled())
-            timer.Start(Handle());
+    for (const Timer* timer : timers_) {
+        if (timer->IsEnabled())
+            timer->Start();
     }
-    OnLoad();
+    if (layout_.stayOnTop)
+        StayOnTop();
+    Form_Load();
 }
 
 HWND Form::Hwnd() {
@@ -115,12 +104,14 @@ void Form::Minimize() {
     ShowWindow(Hwnd(), SW_MINIMIZE);
 }
 
-void Form::Unload() {
-    pressed_ = nullptr;
-    lastFocus_ = nullptr;
-    DestroyNow();
-    for (auto& child : children_)
-        child->window_ = nullptr;
+void Form::StayOnTop() {
+    SetWindowPos(Hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void Form::DragWindow() {
+    // The press gave the window the capture; the system's move loop needs it released.
+    ReleaseCapture();
+    SendMessageA(Hwnd(), WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
 }
 
 int Form::Pixels(int twips) const {
@@ -151,11 +142,24 @@ RECT Form::FrameBounds() const {
 }
 
 void Form::Create() {
-    FormResources& resources = shell_.Resources();
+    // Every row of the table must have its member in the form class: a row without one would
+    // be neither painted nor hit.
+    if (labels_.size() + children_.size() != layout_.controls.size() ||
+        timers_.size() != layout_.timers.size()) {
+        throw std::logic_error("the form class of " + std::string(layout_.name) +
+                               " does not name every control and timer of its layout");
+    }
+    std::sort(labels_.begin(), labels_.end(), [this](const Label* a, const Label* b) {
+        return RowIndex(layout_, a->Layout()) < RowIndex(layout_, b->Layout());
+    });
+    // Children are created in tab order, which is also the order keyboard navigation takes.
+    std::stable_sort(children_.begin(), children_.end(), [](const auto* a, const auto* b) {
+        return a->Layout().tab < b->Layout().tab;
+    });
     const std::string className = "Snoozr." + std::string(layout_.name);
     // Every form tells a double click from two clicks, as the original toolkit did.
-    RegisterClassOnce(className.c_str(), CS_DBLCLKS, resources.ProgramIcon(),
-                      resources.SmallProgramIcon());
+    RegisterClassOnce(className.c_str(), CS_DBLCLKS, resources_.ProgramIcon(),
+                      resources_.SmallProgramIcon());
     const RECT bounds = FrameBounds();
     const int x = layout_.start ? bounds.left : CW_USEDEFAULT;
     const int y = layout_.start ? bounds.top : CW_USEDEFAULT;
@@ -165,12 +169,12 @@ void Form::Create() {
 }
 
 void Form::CreateChildren() {
-    for (auto& child : children_) {
+    for (ChildControl* child : children_) {
         const std::string text(child->Layout().text);
         child->LoadClass();
         child->window_ = CreateWindowExA(child->ExStyle(), child->ClassName(), text.c_str(),
                                          child->Style(), 0, 0, 0, 0, Handle(),
-                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(child->Id())),
+                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(child->id_)),
                                          GetModuleHandleA(nullptr), nullptr);
         child->Created();
     }
@@ -198,64 +202,25 @@ void Form::ApplyDpi(int dpi, POINT topLeft) {
                      bounds.bottom - bounds.top + taller,
                      SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
     }
-    for (auto& child : children_) {
+    for (ChildControl* child : children_) {
         const layout::ControlLayout& control = child->Layout();
         const RECT place = PixelRect(control.rect);
         MoveWindow(child->window_, place.left, place.top, place.right - place.left,
                    place.bottom - place.top, FALSE);
         SendMessageA(child->window_, WM_SETFONT,
-                     reinterpret_cast<WPARAM>(shell_.Resources().FontFor(control.font, dpi_)),
-                     FALSE);
+                     reinterpret_cast<WPARAM>(resources_.FontFor(control.font, dpi_)), FALSE);
     }
     RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
-template <typename Kind>
-Kind& Form::ChildNamed(std::string_view name) {
-    for (auto& child : children_) {
-        if (child->Layout().name == name) {
-            if (auto* control = dynamic_cast<Kind*>(child.get()))
-                return *control;
-        }
-    }
-    throw std::logic_error("layout of " + std::string(layout_.name) + " has no control " +
-                           std::string(name));
-}
-
-Label& Form::LabelNamed(std::string_view name) {
-    for (Label& label : labels_) {
-        if (label.Layout().name == name)
-            return label;
-    }
-    throw std::logic_error("layout of " + std::string(layout_.name) + " has no label " +
-                           std::string(name));
-}
-
-TextBox& Form::TextBoxNamed(std::string_view name) {
-    return ChildNamed<TextBox>(name);
-}
-CommandButton& Form::ButtonNamed(std::string_view name) {
-    return ChildNamed<CommandButton>(name);
-}
-ListBox& Form::ListBoxNamed(std::string_view name) {
-    return ChildNamed<ListBox>(name);
-}
-ProgressBar& Form::ProgressBarNamed(std::string_view name) {
-    return ChildNamed<ProgressBar>(name);
-}
-
-Timer& Form::TimerNamed(std::string_view name) {
-    for (Timer& timer : timers_) {
-        if (timer.Layout().name == name)
-            return timer;
-    }
-    throw std::logic_error("layout of " + std::string(layout_.name) + " has no timer " +
-                           std::string(name));
-}
-
-void Form::OnClose() {
-    Hide();
-    shell_.ShowMain();
+bool Form::HandleDialogKeys(MSG& message) {
+    if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST)
+        return false;
+    const HWND root = GetAncestor(message.hwnd, GA_ROOT);
+    const auto* form = dynamic_cast<const Form*>(Window::Of(root));
+    if (form == nullptr || form->children_.empty())
+        return false;
+    return IsDialogMessageA(root, &message) != FALSE;
 }
 
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -281,28 +246,20 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             pressed_ = nullptr;
             return 0;
         case WM_COMMAND:
-            if (lParam != 0) {
-                for (auto& child : children_) {
-                    if (child->Id() == LOWORD(wParam)) {
-                        OnCommand(*child, HIWORD(wParam));
-                        break;
-                    }
-                }
-            }
+            OnCommand(wParam, lParam);
             return 0;
         case WM_TIMER:
-            for (Timer& timer : timers_) {
-                if (timer.Id() == wParam && timer.IsEnabled()) {
-                    OnTimer(timer);
-                    break;
-                }
-            }
+            OnTimer(wParam);
             return 0;
         case WM_ACTIVATE:
             OnActivate(wParam);
             return 0;
         case WM_CLOSE:
-            OnClose();
+            if (Form_Unload) {
+                Form_Unload();
+            } else {
+                Hide();
+            }
             return 0;
         case kDpiChangedMessage: {
             // Moved to a monitor of another DPI: laid out again from the layout table, where
@@ -345,8 +302,8 @@ void Form::PaintContent(HDC dc, const RECT& client) {
             LineTo(dc, Pixels(line.to.x), Pixels(line.to.y));
         }
     }
-    for (const Label& label : labels_)
-        PaintLabel(dc, label);
+    for (const Label* label : labels_)
+        PaintLabel(dc, *label);
 }
 
 void Form::PaintPicture(HDC dc) {
@@ -373,7 +330,7 @@ void Form::PaintLabel(HDC dc, const Label& label) {
     }
     if (label.caption_.empty())
         return;
-    const Selection font(dc, shell_.Resources().FontFor(control.font, dpi_));
+    const Selection font(dc, resources_.FontFor(control.font, dpi_));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ColourRef(control.foreColour, COLOR_BTNTEXT));
     DrawLabelCaption(dc, label.caption_, bounds);
@@ -381,9 +338,9 @@ void Form::PaintLabel(HDC dc, const Label& label) {
 
 Label* Form::LabelAt(POINT point) {
     for (auto it = labels_.rbegin(); it != labels_.rend(); ++it) {
-        const RECT bounds = PixelRect(it->Layout().rect);
+        const RECT bounds = PixelRect((*it)->Layout().rect);
         if (PtInRect(&bounds, point))
-            return &*it;
+            return *it;
     }
     return nullptr;
 }
@@ -401,9 +358,9 @@ void Form::OnPress(UINT message, POINT point) {
         return;
     }
     if (message == WM_LBUTTONDBLCLK) {
-        OnDoubleClick();
+        Form_DblClick();
     } else {
-        OnMouseDown();
+        Form_MouseDown();
     }
 }
 
@@ -416,7 +373,27 @@ void Form::OnRelease(POINT point) {
     pressed_ = nullptr;
     ReleaseCapture();
     if (LabelAt(point) == pressed)
-        OnLabelClick(*pressed);
+        pressed->Click();
+}
+
+void Form::OnCommand(WPARAM wParam, LPARAM lParam) {
+    if (lParam == 0)
+        return;  // from a menu or an accelerator: the form has neither
+    for (ChildControl* child : children_) {
+        if (child->id_ == LOWORD(wParam)) {
+            child->Notified(HIWORD(wParam));
+            return;
+        }
+    }
+}
+
+void Form::OnTimer(WPARAM id) {
+    for (Timer* timer : timers_) {
+        if (timer->id_ == id && timer->IsEnabled()) {
+            timer->Tick();
+            return;
+        }
+    }
 }
 
 void Form::OnActivate(WPARAM wParam) {

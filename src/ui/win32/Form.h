@@ -2,28 +2,26 @@
 // A window of the program, built from its layout table: frame, caption, client size and
 // position, backdrop, controls, lines and timers. A form is one instance for the whole run:
 // its window is created on the first reference (a show, or a use of one of its controls) and
-// afterwards only shown and hidden. Derived forms name their controls and map the events to
-// their handlers (`Label4_Click`, `Timer1_Timer`, ...).
+// afterwards only shown and hidden. A form class names its controls as typed members; the
+// form raises their events and its own (`Form_Load`, `Form_MouseDown`, ...), which the
+// program wires to its actions.
 
 #include <windows.h>
 
-#include <deque>
-#include <memory>
-#include <string_view>
 #include <vector>
 
+#include "ui/Event.h"
 #include "ui/layout/Layout.h"
 #include "ui/win32/Controls.h"
 #include "ui/win32/Handle.h"
+#include "ui/win32/Resources.h"
 #include "ui/win32/Window.h"
 
 namespace snoozr::ui {
 
-class Shell;
-
 class Form : public Window {
   public:
-    Form(Shell& shell, const layout::WindowLayout& layout);
+    Form(FormResources& resources, const layout::WindowLayout& layout);
 
     const layout::WindowLayout& Layout() const { return layout_; }
 
@@ -35,12 +33,11 @@ class Form : public Window {
     void Show();
     void Hide();
     void Minimize();
-
-    // Destroys the window at the end of the program.
-    void Unload();
-
-    // Has real child controls, which take the keyboard navigation of a dialog.
-    bool HasControls() const { return !children_.empty(); }
+    // Keeps the window above all ordinary windows.
+    void StayOnTop();
+    // Lets the user move the window with the mouse from a press anywhere on it; returns once
+    // the move has ended.
+    void DragWindow();
 
     // The DPI the window is laid out at: the one of the monitor it is on, where the system
     // knows one for each monitor.
@@ -50,31 +47,24 @@ class Form : public Window {
     RECT PixelRect(const layout::TwipsRect& rect) const;
     void RepaintLabel(Label& label);
 
-  protected:
-    Label& LabelNamed(std::string_view name);
-    TextBox& TextBoxNamed(std::string_view name);
-    CommandButton& ButtonNamed(std::string_view name);
-    ListBox& ListBoxNamed(std::string_view name);
-    ProgressBar& ProgressBarNamed(std::string_view name);
-    Timer& TimerNamed(std::string_view name);
+    // Keyboard navigation (Tab, arrow keys) inside the program's windows that have controls;
+    // true when the message has been handled.
+    static bool HandleDialogKeys(MSG& message);
 
-    // Events, for the derived form to hand to its named handlers.
-    virtual void OnLoad() {}
-    virtual void OnMouseDown() {}  // any button pressed on the bare window, not on a label
+    Event<void()> Form_Load;
+    Event<void()> Form_MouseDown;  // any button pressed on the bare window, not on a label
     // The second left press of a double click on the bare window (it is no mouse-down).
-    virtual void OnDoubleClick() {}
-    virtual void OnLabelClick(Label&) {}
-    virtual void OnCommand(ChildControl&, WORD) {}
-    virtual void OnTimer(Timer&) {}
-    // The close box, Alt+F4 or the taskbar's close: by default the window is hidden, keeping
-    // its contents, and the main window comes back.
-    virtual void OnClose();
-
-    Shell& shell_;
+    Event<void()> Form_DblClick;
+    // The close box, Alt+F4 or the taskbar's close; unwired, the window is hidden.
+    Event<void()> Form_Unload;
 
   private:
-    template <typename Kind>
-    Kind& ChildNamed(std::string_view name);
+    friend class Label;
+    friend class ChildControl;
+    friend class Timer;
+    void Adopt(Label& label);
+    void Adopt(ChildControl& child);
+    void Adopt(Timer& timer);
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Create();
@@ -90,13 +80,16 @@ class Form : public Window {
     Label* LabelAt(POINT point);
     void OnPress(UINT message, POINT point);
     void OnRelease(POINT point);
+    void OnCommand(WPARAM wParam, LPARAM lParam);
+    void OnTimer(WPARAM id);
     void OnActivate(WPARAM wParam);
 
+    FormResources& resources_;
     const layout::WindowLayout& layout_;
     int dpi_;
-    std::deque<Label> labels_;  // table order: later ones lie on top
-    std::vector<std::unique_ptr<ChildControl>> children_;
-    std::deque<Timer> timers_;
+    std::vector<Label*> labels_;           // z-order: later ones lie on top
+    std::vector<ChildControl*> children_;  // tab order
+    std::vector<Timer*> timers_;
     Bitmap picture_;  // the backdrop, painted once
     Label* pressed_ = nullptr;
     HWND lastFocus_ = nullptr;

@@ -35,6 +35,16 @@ HWND Window::CreateFor(DWORD exStyle, const char* className, const char* caption
     return window_.Get();
 }
 
+Window* Window::Of(HWND window) {
+    // Another class's window keeps its own data where ours keep the object: only a window
+    // with our procedure is asked.
+    if (window == nullptr ||
+        GetWindowLongPtrA(window, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&Procedure)) {
+        return nullptr;
+    }
+    return reinterpret_cast<Window*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
 LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(window_.Get(), message, wParam, lParam);
 }

@@ -16,6 +16,9 @@ class Window {
     // nullptr until the window exists, and again once it has been destroyed.
     HWND Handle() const { return window_.Get(); }
 
+    // The object of one of the program's windows; nullptr for any other window.
+    static Window* Of(HWND window);
+
   protected:
     Window() = default;
     // Destroys a window still open, detached first: its messages must not reach an object

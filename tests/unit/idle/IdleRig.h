@@ -64,7 +64,7 @@ struct FakeProfile : ProfileSource {
     std::string StopReason() override { return stopReason; }
 };
 
-class FakeTimer : public IdleTimer {
+class FakeTimer : public TimerSwitch {
   public:
     explicit FakeTimer(Journal& journal) : journal_(journal) {}
     void Enable() override {

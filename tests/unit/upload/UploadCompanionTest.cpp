@@ -10,6 +10,7 @@
 #include "UploadFakes.h"
 #include "client/ClientLink.h"
 #include "support/FakeEventLoop.h"
+#include "support/FakeTimerSwitch.h"
 #include "support/InMemoryDesktop.h"
 #include "support/RecordingMessageBoxes.h"
 #include "upload/UploadCompanion.h"
@@ -110,7 +111,7 @@ struct World {
     snoozr::test::FakeEventLoop events;
     snoozr::test::RecordingMessageBoxes boxes;
     ClientLink link{desktop, events, boxes};
-    test::FakePollTimer timer1;
+    snoozr::test::FakeTimerSwitch timer1;
     test::FakeCompanionView view;
     UploadCompanion companion{link, boxes, timer1, view, folder.Path().string()};
     WindowHandle upload = kNoWindow;

@@ -1,22 +1,11 @@
 #pragma once
-// Stand-ins for the companion window's poll timer and controls.
+// A stand-in for the companion window's controls.
 
 #include <map>
 
 #include "upload/CompanionView.h"
-#include "upload/PollTimer.h"
 
 namespace snoozr::upload::test {
-
-class FakePollTimer : public PollTimer {
-  public:
-    void Enable() override { enabled_ = true; }
-    void Disable() override { enabled_ = false; }
-    bool IsEnabled() const override { return enabled_; }
-
-  private:
-    bool enabled_ = false;
-};
 
 // Opens with Form12's layout contents.
 class FakeCompanionView : public CompanionView {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "UploadFakes.h"
+#include "support/FakeTimerSwitch.h"
 #include "support/InMemoryDesktop.h"
 #include "support/RecordingMessageBoxes.h"
 #include "upload/UploadProbe.h"
@@ -104,7 +105,7 @@ TEST(UploadProbeTest, ReadsTheUploadWindow) {
     for (const auto& c : cases) {
         InMemoryDesktop desktop;
         RecordingMessageBoxes boxes;
-        test::FakePollTimer poll;
+        snoozr::test::FakeTimerSwitch poll;
         desktop.Add(kNoWindow, "_AOL_Modeless", "File Transfer - 7%");
         if (c.caption) {
             const WindowHandle upload = desktop.Add(kNoWindow, "_AOL_Modal", *c.caption);
@@ -123,7 +124,7 @@ TEST(UploadProbeTest, ReadsTheUploadWindow) {
 TEST(UploadProbeTest, StaticsAreNotReadForACaptionWithoutAnUpload) {
     InMemoryDesktop desktop;
     RecordingMessageBoxes boxes;
-    test::FakePollTimer poll;
+    snoozr::test::FakeTimerSwitch poll;
     const WindowHandle upload = desktop.Add(kNoWindow, "_AOL_Modal", "America Online");
     desktop.Add(upload, "_AOL_Static", "Uploading report.txt");
     UploadProbe(desktop, boxes, poll).ReadUploadStatus();
@@ -167,7 +168,7 @@ TEST(UploadProbeTest, WindowTextIsAlwaysTheBufferAskedFor) {
     for (const auto& c : cases) {
         HostileDesktop desktop;
         RecordingMessageBoxes boxes;
-        test::FakePollTimer poll;
+        snoozr::test::FakeTimerSwitch poll;
         const WindowHandle window = desktop.Add(kNoWindow, "_AOL_Static");
         desktop.reported = c.reported;
         desktop.handedBack = c.handedBack;
@@ -210,7 +211,9 @@ TEST(UploadProbeTest, TextChangingWhileReadIsReadAgainAFewTimesAtMost) {
         std::vector<std::size_t> buffersAsked;
     } cases[] = {
         {"steady", {"File Transfer - 9%"}, "File Transfer - 9%\0"s, {19}},
-        {"grows once", {"File Transfer - 9%", "File Transfer - 10%"}, "File Transfer - 10%\0"s,
+        {"grows once",
+         {"File Transfer - 9%", "File Transfer - 10%"},
+         "File Transfer - 10%\0"s,
          {19, 20}},
         {"shrinks once", {"abcd", "ab"}, "ab\0"s, {5, 3}},
         {"keeps changing", {"a", "bb", "ccc", "dddd", "eeeee"}, "ddd\0"s, {2, 3, 4}},
@@ -218,7 +221,7 @@ TEST(UploadProbeTest, TextChangingWhileReadIsReadAgainAFewTimesAtMost) {
     for (const auto& c : cases) {
         ChangingDesktop desktop(c.captions);
         RecordingMessageBoxes boxes;
-        test::FakePollTimer poll;
+        snoozr::test::FakeTimerSwitch poll;
         const WindowHandle window = desktop.Add(kNoWindow, "_AOL_Modal");
         EXPECT_EQ(UploadProbe(desktop, boxes, poll).ReadWindowText(window), c.expected) << c.name;
         EXPECT_EQ(desktop.requested, c.buffersAsked) << c.name;
@@ -228,7 +231,7 @@ TEST(UploadProbeTest, TextChangingWhileReadIsReadAgainAFewTimesAtMost) {
 TEST(UploadProbeTest, HandleZeroGivesOneNulWithoutAnyMessage) {
     HostileDesktop desktop;
     RecordingMessageBoxes boxes;
-    test::FakePollTimer poll;
+    snoozr::test::FakeTimerSwitch poll;
     EXPECT_EQ(UploadProbe(desktop, boxes, poll).ReadWindowText(kNoWindow), "\0"s);
     EXPECT_TRUE(desktop.requested.empty());
 }
@@ -251,7 +254,7 @@ TEST(UploadProbeTest, HidesAndShowsTheFirstModalWindowWhateverItsCaption) {
     for (const auto& c : cases) {
         InMemoryDesktop desktop;
         RecordingMessageBoxes boxes;
-        test::FakePollTimer poll;
+        snoozr::test::FakeTimerSwitch poll;
         const WindowHandle other = desktop.Add(kNoWindow, "AOL Frame25", "America Online");
         const WindowHandle first =
             c.window ? desktop.Add(kNoWindow, "_AOL_Modal", "America Online") : kNoWindow;

@@ -1,10 +1,9 @@
-// The window and timing utilities on real windows.
+// The pause, the end of the program inside it, and the text-box saving, on real windows.
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <iterator>
-#include <thread>
 
 #include "client/ClientLink.h"
 #include "client/win32/Win32EventLoop.h"
@@ -31,16 +30,6 @@ class WindowUtilitiesWineTest : public ::testing::Test {
     ClientLink link{windows, events, boxes};
 };
 
-TEST_F(WindowUtilitiesWineTest, StayOnTopJoinsTheTopmostGroupWithoutMoving) {
-    RECT before;
-    GetWindowRect(window, &before);
-    link.StayOnTop(FromHwnd(window));
-    RECT after;
-    GetWindowRect(window, &after);
-    EXPECT_TRUE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_TRUE(EqualRect(&before, &after));
-}
-
 TEST_F(WindowUtilitiesWineTest, TimerTicksRunInsideAPause) {
     int ticks = 0;
     static int* counter = nullptr;
@@ -54,17 +43,26 @@ TEST_F(WindowUtilitiesWineTest, TimerTicksRunInsideAPause) {
     EXPECT_GE(ticks, 10);
 }
 
-TEST_F(WindowUtilitiesWineTest, DragRunsTheSystemMoveLoopUntilTheButtonIsReleased) {
-    bool sawMoveLoop = false;
-    std::thread user([&] {
-        sawMoveLoop = wine::WaitUntil([&] { return wine::InMoveLoop(window); }, 5000);
-        PostMessageA(window, WM_LBUTTONUP, 0, 0);
-        PostMessageA(window, WM_KEYDOWN, VK_RETURN, 0);  // either ends the loop
-    });
-    link.DragWindow(FromHwnd(window));  // returns once the move has ended
-    user.join();
-    EXPECT_TRUE(sawMoveLoop);
-    EXPECT_FALSE(wine::InMoveLoop(window));
+// The program ends with WM_QUIT, also from inside a wait: the pause ends at once, nothing more
+// is dispatched, nothing more is sent, and the quit is left for the main loop below.
+TEST_F(WindowUtilitiesWineTest, AQuitInsideAPauseEndsItAndReachesTheMainLoop) {
+    static HWND target = nullptr;
+    target = window;
+    struct Quit {
+        static void CALLBACK Now(HWND, UINT, UINT_PTR id, DWORD) {
+            KillTimer(nullptr, id);
+            PostQuitMessage(3);
+            PostMessageA(target, WM_APP, 0, 0);  // must wait for the main loop
+        }
+    };
+    SetTimer(nullptr, 0, 100, &Quit::Now);
+    link.Pause(600);
+    EXPECT_TRUE(events.Ending());
+    MSG pending{};
+    EXPECT_TRUE(PeekMessageA(&pending, window, WM_APP, WM_APP, PM_NOREMOVE))
+        << "dispatched inside the wait after the quit";
+    link.Pause(600);  // returns at once
+    EXPECT_EQ(events.Run(), 3);
 }
 
 TEST_F(WindowUtilitiesWineTest, SaveTextBoxWritesIntoTheCurrentFolder) {

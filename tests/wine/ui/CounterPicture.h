@@ -9,11 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "client/ClientLink.h"
 #include "client/win32/Win32EventLoop.h"
-#include "client/win32/Win32MessageBoxes.h"
-#include "client/win32/Win32WindowServices.h"
-#include "ui/win32/Shell.h"
+#include "ui/win32/ProgramWindows.h"
 #include "wine/support/WineHarness.h"
 
 namespace snoozr::ui::test {
@@ -36,20 +33,19 @@ class CounterPicture {
     static constexpr POINT kReferenceAt{900, 600};
 
     CounterPicture() {
-        shell_.form1.Load();  // its load step shows the splash: not wanted here
-        shell_.splash.Hide();
-        SetWindowPos(shell_.form1.Hwnd(), nullptr, kReferenceAt.x, kReferenceAt.y, 0, 0,
+        windows_.form1.Load();  // nothing wired: no start-up, no splash
+        SetWindowPos(windows_.form1.Hwnd(), nullptr, kReferenceAt.x, kReferenceAt.y, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
     // The screen pixels of the minutes label of another program's main window.
     std::vector<COLORREF> MinutesOf(HWND main) {
-        return ScreenPixels(OnScreen(main, shell_.form1.Label1));
+        return ScreenPixels(OnScreen(main, windows_.form1.Label1));
     }
 
     // The minutes label as this process paints it with `caption`.
     std::vector<COLORREF> MinutesShowing(std::string_view caption) {
-        Form1& form1 = shell_.form1;
+        Form1& form1 = windows_.form1;
         form1.Label1.SetCaption(caption);
         form1.Show();
         UpdateWindow(form1.Hwnd());
@@ -61,16 +57,13 @@ class CounterPicture {
 
   private:
     RECT OnScreen(HWND window, Label& label) {
-        RECT bounds = shell_.form1.PixelRect(label.Layout().rect);
+        RECT bounds = windows_.form1.PixelRect(label.Layout().rect);
         MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&bounds), 2);
         return bounds;
     }
 
-    Win32WindowServices windows_;
     Win32EventLoop events_;
-    Win32MessageBoxes boxes_;
-    ClientLink link_{windows_, events_, boxes_};
-    Shell shell_{link_};
+    ProgramWindows windows_;
 };
 
 }  // namespace snoozr::ui::test

@@ -10,7 +10,7 @@
 
 #include "EndToEnd.h"
 #include "Pixels.h"
-#include "ShellFixture.h"
+#include "ProgramFixture.h"
 #include "ui/layout/Layouts.h"
 #include "ui/layout/Units.h"
 #include "ui/win32/Dpi.h"
@@ -58,7 +58,7 @@ TEST(DisplayDpiWineTest, ProgramSeesThePrefixsDpi) {
     EXPECT_EQ(SystemDpi(), ExpectedDpi());
 }
 
-class DpiChangeWineTest : public ShellFixture {
+class DpiChangeWineTest : public ProgramFixture {
   protected:
     // The window after a WM_DPICHANGED to `dpi` that suggests `topLeft`.
     void MoveToMonitorOf(Form& form, int dpi, POINT topLeft) {
@@ -80,7 +80,7 @@ class DpiChangeWineTest : public ShellFixture {
 };
 
 TEST_F(DpiChangeWineTest, DialogIsLaidOutAgainFromItsTableWithFontsForTheNewDpi) {
-    OneFieldDialog& dialog = shell.form2;
+    OneFieldDialog& dialog = windows.form2;
     const layout::WindowLayout& table = dialog.Layout();
     const LONG defaultHeightHere = FontHeight(dialog.Text1.Hwnd());
     ASSERT_EQ(dialog.Dpi(), Dpi());
@@ -110,7 +110,7 @@ TEST_F(DpiChangeWineTest, DialogIsLaidOutAgainFromItsTableWithFontsForTheNewDpi)
 }
 
 TEST_F(DpiChangeWineTest, SkinIsPaintedAndHitTestedAtTheNewDpi) {
-    Form1& main = shell.form1;
+    Form1& main = windows.form1;
     main.Show();
     Settle();
     const int dpi = Dpi() == 192 ? 96 : Dpi() * 2;
@@ -124,7 +124,7 @@ TEST_F(DpiChangeWineTest, SkinIsPaintedAndHitTestedAtTheNewDpi) {
 
     // The START hotspot where the new DPI puts it raises its click.
     bool clicked = false;
-    main.Label7_Click = [&] { clicked = true; };
+    main.Label7.Click = [&] { clicked = true; };
     const POINT start = CentreOf(layout::FindControl(main.Layout(), "Label7")->rect, dpi);
     SendMessageA(main.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(start.x, start.y));
     SendMessageA(main.Hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(start.x, start.y));

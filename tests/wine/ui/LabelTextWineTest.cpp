@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "Pixels.h"
-#include "ShellFixture.h"
+#include "ProgramFixture.h"
 #include "ui/layout/Layouts.h"
 #include "ui/win32/LabelText.h"
 
@@ -17,12 +17,12 @@ namespace {
 
 using namespace std::string_literals;
 
-class LabelTextWineTest : public ShellFixture {
+class LabelTextWineTest : public ProgramFixture {
   protected:
     // The caption painted black on white in a box of that size, from its top-left corner.
     Pixels Painted(std::string_view caption, SIZE box, bool plainWrap = false) {
-        const HFONT font =
-            shell.Resources().FontFor(layout::FindControl(layout::kForm12, "Label2")->font, Dpi());
+        const HFONT font = windows.Resources().FontFor(
+            layout::FindControl(layout::kForm12, "Label2")->font, Dpi());
         return Pixels(box.cx + kMargin, box.cy + kMargin, [&](HDC dc) {
             const RECT all{0, 0, box.cx + kMargin, box.cy + kMargin};
             FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
@@ -76,7 +76,8 @@ int InkBottom(const Pixels& p) {
 
 TEST_F(LabelTextWineTest, OneLineBoxShowsEveryWordOfACaptionTooWideForIt) {
     // Label2's rectangle; "Minutes Left: 12" is wider than it in most substitute fonts.
-    const RECT label = shell.form12.PixelRect(layout::FindControl(layout::kForm12, "Label2")->rect);
+    const RECT label =
+        windows.form12.PixelRect(layout::FindControl(layout::kForm12, "Label2")->rect);
     const SIZE box{label.right - label.left, label.bottom - label.top};
     for (const char* caption : {"Minutes Left: 12", "Minutes Left: 999", "Minutes Left: na"}) {
         SCOPED_TRACE(caption);

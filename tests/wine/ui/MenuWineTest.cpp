@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "ShellFixture.h"
+#include "ProgramFixture.h"
 
 namespace snoozr::ui::test {
 namespace {
@@ -28,11 +28,11 @@ void Flatten(HMENU menu, const std::string& indent, std::vector<std::string>& ou
     }
 }
 
-using MenuWineTest = ShellFixture;
+using MenuWineTest = ProgramFixture;
 
 TEST_F(MenuWineTest, FileHoldsTheWholeTreeInDisplayOrder) {
     std::vector<std::string> tree;
-    Flatten(shell.form3.FileMenu(), "", tree);
+    Flatten(windows.form3.FileMenu(), "", tree);
     const std::vector<std::string> expected{
         "Advertise",
         "Aol Options",
@@ -55,7 +55,7 @@ TEST_F(MenuWineTest, FileHoldsTheWholeTreeInDisplayOrder) {
         "Exit",
     };
     EXPECT_EQ(tree, expected);  // with the root File, twenty items
-    EXPECT_FALSE(IsWindowVisible(shell.form3.Hwnd())) << "Form3 is never shown";
+    EXPECT_FALSE(IsWindowVisible(windows.form3.Hwnd())) << "Form3 is never shown";
 }
 
 // Types keys into the popup from inside its modal loop, one per tick.
@@ -96,25 +96,25 @@ struct Choice {
 };
 
 TEST_F(MenuWineTest, ChosenItemRunsItsHandlerBeforeThePopupReturns) {
-    Form3& menu = shell.form3;
+    Form3& menu = windows.form3;
     const auto record = [this](const char* name) { return [this, name] { log.push_back(name); }; };
-    menu.Adv_Click = record("Adv_Click");
-    menu.Reason_Click = record("Reason_Click");
-    menu.BragStats_Click = record("BragStats_Click");
-    menu.FrontAscii_Click = record("FrontAscii_Click");
-    menu.EndAscii_Click = [this](int index) {
+    menu.Adv.Click = record("Adv_Click");
+    menu.Reason.Click = record("Reason_Click");
+    menu.BragStats.Click = record("BragStats_Click");
+    menu.FrontAscii.Click = record("FrontAscii_Click");
+    menu.EndAscii.Click = [this](int index) {
         log.push_back("EndAscii_Click " + std::to_string(index));
     };
-    menu.EditAscii_Click = [this](int index) {
+    menu.EditAscii.Click = [this](int index) {
         log.push_back("EditAscii_Click " + std::to_string(index));
     };
-    menu.ChangeHandle_Click = record("ChangeHandle_Click");
-    menu.ImOff_Click = record("ImOff_Click");
-    menu.ImOn_Click = record("ImOn_Click");
-    menu.UpChatInfo_Click = record("UpChatInfo_Click");
-    menu.Contact_Click = record("Contact_Click");
-    menu.Help_Click = record("Help_Click");
-    shell.ConfirmExit = [this] {
+    menu.ChangeHandle.Click = record("ChangeHandle_Click");
+    menu.ImOff.Click = record("ImOff_Click");
+    menu.ImOn.Click = record("ImOn_Click");
+    menu.UpChatInfo.Click = record("UpChatInfo_Click");
+    menu.Contact.Click = record("Contact_Click");
+    menu.Help.Click = record("Help_Click");
+    navigator.ConfirmExit = [this] {
         log.push_back("exit question");
         return false;
     };
@@ -137,12 +137,12 @@ TEST_F(MenuWineTest, ChosenItemRunsItsHandlerBeforeThePopupReturns) {
         {"a submenu only opens", {D, D, E}, {}},
         {"dismissed", {VK_ESCAPE, VK_ESCAPE}, {}},
     };
-    shell.form1.Show();
+    windows.form1.Show();
     for (const Choice& choice : choices) {
         log.clear();
         {
-            const MenuKeys keys(shell.form1.Hwnd(), choice.keys);
-            menu.PopupFile(shell.form1.Hwnd());
+            const MenuKeys keys(windows.form1.Hwnd(), choice.keys);
+            menu.PopupFile(windows.form1.Hwnd());
         }
         EXPECT_EQ(log, choice.expected) << choice.what;
     }

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "ShellFixture.h"
+#include "ProgramFixture.h"
 
 namespace snoozr::ui::test {
 namespace {
@@ -54,19 +54,19 @@ struct Press {
 
 using Log = std::vector<std::string>;
 
-class PressDispatchWineTest : public ShellFixture {
+class PressDispatchWineTest : public ProgramFixture {
   protected:
     void SetUp() override {
-        shell.ConfirmExit = [this] {
+        navigator.ConfirmExit = [this] {
             log.push_back("exit question");
             return false;
         };
-        shell.form1.Label7_Click = [this] { log.push_back("Label7_Click"); };
-        shell.form1.Label6_Click = [this] { log.push_back("Label6_Click"); };
-        shell.form12.Label5_Click = [this] { log.push_back("Label5_Click"); };
-        shell.form12.Label6_Click = [this] { log.push_back("Label6_Click"); };
-        shell.form12.Label7_Click = [this] { log.push_back("Label7_Click"); };
-        shell.form12.Form_MouseDown = [this] { log.push_back("Form_MouseDown"); };
+        windows.form1.Label7.Click = [this] { log.push_back("Label7_Click"); };
+        windows.form1.Label6.Click = [this] { log.push_back("Label6_Click"); };
+        windows.form12.Label5.Click = [this] { log.push_back("Label5_Click"); };
+        windows.form12.Label6.Click = [this] { log.push_back("Label6_Click"); };
+        windows.form12.Label7.Click = [this] { log.push_back("Label7_Click"); };
+        windows.form12.Form_MouseDown = [this] { log.push_back("Form_MouseDown"); };
     }
 
     // Sends the press and its release, as the system would deliver them.
@@ -101,9 +101,9 @@ TEST_F(PressDispatchWineTest, MainWindowPressesGoToTheLabelUnderThePointer) {
         {"strip along the right edge", 180, 70, WM_LBUTTONDOWN, {}},
         {"START, right button", 136, 81, WM_RBUTTONDOWN, {}},
     };
-    shell.form1.Show();
+    windows.form1.Show();
     for (const Press& press : presses) {
-        EXPECT_EQ(PressOn(shell.form1, press), press.expected) << press.what;
+        EXPECT_EQ(PressOn(windows.form1, press), press.expected) << press.what;
     }
 }
 
@@ -117,48 +117,48 @@ TEST_F(PressDispatchWineTest, CompanionPressesGoToTheLabelUnderThePointer) {
         {"file line", 30, 30, WM_LBUTTONDOWN, {}},
         {"bare skin, right button", 20, 70, WM_RBUTTONDOWN, {"Form_MouseDown"}},
     };
-    shell.form12.Show();
+    windows.form12.Show();
     for (const Press& press : presses) {
-        EXPECT_EQ(PressOn(shell.form12, press), press.expected) << press.what;
+        EXPECT_EQ(PressOn(windows.form12, press), press.expected) << press.what;
     }
 }
 
 TEST_F(PressDispatchWineTest, ClickNeedsTheReleaseOverTheSameLabel) {
-    shell.form1.Show();
-    const HWND window = shell.form1.Hwnd();
+    windows.form1.Show();
+    const HWND window = windows.form1.Hwnd();
     SendMessageA(window, WM_LBUTTONDOWN, 0, At(136, 81));  // START
     SendMessageA(window, WM_LBUTTONUP, 0, At(136, 121));   // let go over STOP
     EXPECT_TRUE(log.empty());
 }
 
 TEST_F(PressDispatchWineTest, EveryWayToExitAsksTheSameQuestionOnce) {
-    shell.form1.Show();
+    windows.form1.Show();
     int asked = 0;
-    shell.ConfirmExit = [&] {
+    navigator.ConfirmExit = [&] {
         ++asked;
-        shell.ExitFlow();  // a second request while the question is up
+        navigator.Exit();  // a second request while the question is up
         return false;
     };
-    SendMessageA(shell.form1.Hwnd(), WM_CLOSE, 0, 0);
+    SendMessageA(windows.form1.Hwnd(), WM_CLOSE, 0, 0);
     EXPECT_EQ(asked, 1);
-    shell.form3.Exit_Click();
+    windows.form3.Exit.Click();
     EXPECT_EQ(asked, 2);
-    EXPECT_TRUE(IsWindow(shell.form1.Handle())) << "No keeps the program running";
+    EXPECT_TRUE(IsWindow(windows.form1.Handle())) << "No keeps the program running";
 }
 
 TEST_F(PressDispatchWineTest, TimersTickIntoTheirHandlersOnlyWhileEnabled) {
     int ticks = 0;
-    shell.form1.Timer1_Timer = [&] { ++ticks; };
-    Timer& timer = shell.form1.Timer1;
+    windows.form1.Timer1.Tick = [&] { ++ticks; };
+    Timer& timer = windows.form1.Timer1;
     EXPECT_EQ(timer.Layout().intervalMs, 60000u);
     // The tick is the window's WM_TIMER for the timer's id.
-    SendMessageA(shell.form1.Hwnd(), WM_TIMER, timer.Id(), 0);
+    SendMessageA(windows.form1.Hwnd(), WM_TIMER, timer.Id(), 0);
     EXPECT_EQ(ticks, 0);
     timer.Enable();
-    SendMessageA(shell.form1.Hwnd(), WM_TIMER, timer.Id(), 0);
+    SendMessageA(windows.form1.Hwnd(), WM_TIMER, timer.Id(), 0);
     EXPECT_EQ(ticks, 1);
     timer.Disable();
-    SendMessageA(shell.form1.Hwnd(), WM_TIMER, timer.Id(), 0);
+    SendMessageA(windows.form1.Hwnd(), WM_TIMER, timer.Id(), 0);
     EXPECT_EQ(ticks, 1);
 }
 

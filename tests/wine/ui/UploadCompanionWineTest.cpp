@@ -22,7 +22,7 @@
 #include "client/win32/Win32EventLoop.h"
 #include "client/win32/Win32MessageBoxes.h"
 #include "client/win32/Win32WindowServices.h"
-#include "ui/win32/Shell.h"
+#include "ui/win32/ProgramWindows.h"
 
 namespace snoozr::ui::test {
 namespace {
@@ -72,14 +72,14 @@ Pixels ClientPixels(HWND window) {
 class ReferenceCompanion {
   public:
     ReferenceCompanion() {
-        const HWND window = shell_.form12.Hwnd();
+        const HWND window = windows_.form12.Hwnd();
         SetWindowPos(window, nullptr, 300, 640, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         ShowWindow(window, SW_SHOWNOACTIVATE);
     }
 
     // How many pixels of `actual`'s client area differ from the reference showing `expected`.
     int Differences(HWND actual, const Display& expected) {
-        Form12& form = shell_.form12;
+        Form12& form = windows_.form12;
         form.Label1.SetCaption(expected.file);
         form.Label2.SetCaption(expected.minutes);
         form.Label3.SetCaption(expected.percent);
@@ -100,11 +100,7 @@ class ReferenceCompanion {
     }
 
   private:
-    Win32WindowServices windows_;
-    Win32EventLoop events_;
-    Win32MessageBoxes boxes_;
-    ClientLink link_{windows_, events_, boxes_};
-    Shell shell_{link_};
+    ProgramWindows windows_;
 };
 
 class UploadCompanionWineTest : public EndToEnd {

@@ -12,6 +12,7 @@
 
 #include "client/win32/Win32MessageBoxes.h"
 #include "client/win32/Win32WindowServices.h"
+#include "support/FakeTimerSwitch.h"
 #include "unit/upload/UploadFakes.h"
 #include "upload/UploadProbe.h"
 #include "wine/support/WineHarness.h"
@@ -56,7 +57,7 @@ class UploadProbeWineTest : public ::testing::Test {
   protected:
     Win32WindowServices windows;
     Win32MessageBoxes boxes;
-    test::FakePollTimer poll;
+    snoozr::test::FakeTimerSwitch poll;
     UploadProbe probe{windows, boxes, poll};
 };
 
@@ -156,8 +157,8 @@ TEST_F(UploadProbeWineTest, HideMinimizesTheUploadWindowWhichKeepsGoingAndShowRe
     EXPECT_TRUE(IsIconic(upload));
 
     probe.ShowUploadWindow();
-    EXPECT_TRUE(wine::WaitUntil([&] { return !IsIconic(upload) && IsWindowVisible(upload); },
-                                10000));
+    EXPECT_TRUE(
+        wine::WaitUntil([&] { return !IsIconic(upload) && IsWindowVisible(upload); }, 10000));
     EXPECT_TRUE(wine::WaitUntil([&] { return VisibilityEvents(client).size() >= 4; }, 10000));
     EXPECT_EQ(VisibilityEvents(client), (std::vector<std::pair<std::string, std::string>>{
                                             {"upload-hidden", ""},

@@ -3,41 +3,33 @@
 #include <string>
 #include <utility>
 
-#include "ui/layout/Layouts.h"
-#include "ui/win32/Shell.h"
-
 namespace snoozr::ui {
 
 namespace {
 
-using Plain = Event<void()> Form3::*;
-using Indexed = Event<void(int)> Form3::*;
-
-constexpr std::pair<std::string_view, Plain> kPlainItems[] = {
-    {"Adv", &Form3::Adv_Click},
-    {"Reason", &Form3::Reason_Click},
-    {"BragStats", &Form3::BragStats_Click},
-    {"FrontAscii", &Form3::FrontAscii_Click},
-    {"ChangeHandle", &Form3::ChangeHandle_Click},
-    {"ImOff", &Form3::ImOff_Click},
-    {"ImOn", &Form3::ImOn_Click},
-    {"UpChatInfo", &Form3::UpChatInfo_Click},
-    {"Contact", &Form3::Contact_Click},
-    {"Help", &Form3::Help_Click},
+// The menu tree's item names to the items of this form.
+constexpr std::pair<std::string_view, MenuCommand Form3::*> kCommands[] = {
+    {"Adv", &Form3::Adv},
+    {"Reason", &Form3::Reason},
+    {"BragStats", &Form3::BragStats},
+    {"FrontAscii", &Form3::FrontAscii},
+    {"ChangeHandle", &Form3::ChangeHandle},
+    {"ImOff", &Form3::ImOff},
+    {"ImOn", &Form3::ImOn},
+    {"UpChatInfo", &Form3::UpChatInfo},
+    {"Contact", &Form3::Contact},
+    {"Help", &Form3::Help},
+    {"Exit", &Form3::Exit},
 };
 
-constexpr std::pair<std::string_view, Indexed> kIndexedItems[] = {
-    {"EndAscii", &Form3::EndAscii_Click},
-    {"EditAscii", &Form3::EditAscii_Click},
+constexpr std::pair<std::string_view, MenuArrayCommand Form3::*> kArrayCommands[] = {
+    {"EndAscii", &Form3::EndAscii},
+    {"EditAscii", &Form3::EditAscii},
 };
 
 }  // namespace
 
-Form3::Form3(Shell& shell) : Form(shell, layout::kForm3) {}
-
-void Form3::OnLoad() {
-    file_.Reset(Build(layout::kForm3File));
-}
+Form3::Form3(FormResources& resources) : Form(resources, layout::kForm3) {}
 
 HMENU Form3::Build(const layout::MenuItem& parent) {
     const HMENU menu = CreatePopupMenu();
@@ -56,7 +48,10 @@ HMENU Form3::Build(const layout::MenuItem& parent) {
 }
 
 HMENU Form3::FileMenu() {
+    // Made with the window, on the first opening, for the rest of the run.
     Load();
+    if (file_.Get() == nullptr)
+        file_.Reset(Build(layout::kForm3File));
     return file_.Get();
 }
 
@@ -76,26 +71,18 @@ void Form3::PopupFile(HWND owner) {
 }
 
 void Form3::Chosen(const layout::MenuItem& item) {
-    if (item.name == "Exit") {
-        Exit_Click();
-        return;
-    }
-    for (const auto& [name, event] : kPlainItems) {
+    for (const auto& [name, command] : kCommands) {
         if (item.name == name) {
-            (this->*event)();
+            (this->*command).Click();
             return;
         }
     }
-    for (const auto& [name, event] : kIndexedItems) {
+    for (const auto& [name, command] : kArrayCommands) {
         if (item.name == name) {
-            (this->*event)(item.index.value_or(0));
+            (this->*command).Click(item.index.value_or(0));
             return;
         }
     }
-}
-
-void Form3::Exit_Click() {
-    shell_.ExitFlow();
 }
 
 }  // namespace snoozr::ui

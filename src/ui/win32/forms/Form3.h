@@ -1,43 +1,49 @@
 #pragma once
 // Form3: never shown; it owns the options menu tree, whose `File` items pop up at the pointer.
+// Each command item carries its click: `form3.Adv.Click = ...`.
 
 #include <vector>
 
 #include "ui/Event.h"
-#include "ui/layout/Layout.h"
+#include "ui/layout/Layouts.h"
 #include "ui/win32/Form.h"
 #include "ui/win32/Handle.h"
 
 namespace snoozr::ui {
 
+struct MenuCommand {
+    Event<void()> Click;
+};
+
+// The one member of an item array: its click receives the member's index.
+struct MenuArrayCommand {
+    Event<void(int)> Click;
+};
+
 class Form3 : public Form {
   public:
-    explicit Form3(Shell& shell);
+    explicit Form3(FormResources& resources);
 
     // Pops up the children of `File` with their left edge at the pointer, for the left button.
     // Modal: returns when the menu has closed, after the chosen item's handler has run.
     void PopupFile(HWND owner);
     HMENU FileMenu();
 
-    // Wired by the program to the actions of the items.
-    Event<void()> Adv_Click;
-    Event<void()> Reason_Click;
-    Event<void()> BragStats_Click;
-    Event<void()> FrontAscii_Click;
-    Event<void(int)> EndAscii_Click;   // item array: receives its index, 2
-    Event<void(int)> EditAscii_Click;  // item array: receives its index, 3
-    Event<void()> ChangeHandle_Click;
-    Event<void()> ImOff_Click;
-    Event<void()> ImOn_Click;
-    Event<void()> UpChatInfo_Click;
-    Event<void()> Contact_Click;
-    Event<void()> Help_Click;
-
-    void Exit_Click();
+    MenuCommand Adv;
+    MenuCommand Reason;
+    MenuCommand BragStats;
+    MenuCommand FrontAscii;
+    MenuArrayCommand EndAscii;   // index 2
+    MenuArrayCommand EditAscii;  // index 3
+    MenuCommand ChangeHandle;
+    MenuCommand ImOff;
+    MenuCommand ImOn;
+    MenuCommand UpChatInfo;
+    MenuCommand Contact;
+    MenuCommand Help;
+    MenuCommand Exit;
 
   private:
-    void OnLoad() override;
-    void OnClose() override { Hide(); }
     HMENU Build(const layout::MenuItem& parent);
     void Chosen(const layout::MenuItem& item);
 

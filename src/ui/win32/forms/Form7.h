@@ -2,32 +2,20 @@
 // Form7, the borderless decoration editor: two lists of preset pieces, the composition line,
 // a done button and the "X" close mark.
 
-#include "ui/Event.h"
+#include "ui/layout/Layouts.h"
 #include "ui/win32/Form.h"
 
 namespace snoozr::ui {
 
 class Form7 : public Form {
   public:
-    explicit Form7(Shell& shell);
+    explicit Form7(FormResources& resources) : Form(resources, layout::kForm7) {}
 
-    ListBox& List1 = ListBoxNamed("List1");
-    ListBox& List2 = ListBoxNamed("List2");
-    TextBox& Text1 = TextBoxNamed("Text1");
-    CommandButton& Command3 = ButtonNamed("Command3");
-    Label& Label1 = LabelNamed("Label1");
-
-    // Wired by the program.
-    Event<void()> Form_Load;
-    Event<void()> List1_Click;  // a click on an entry, or the selection moved by the keyboard
-    Event<void()> List2_Click;
-    Event<void()> Command3_Click;
-    Event<void()> Label1_Click;
-
-  private:
-    void OnLoad() override { Form_Load(); }
-    void OnLabelClick(Label& label) override;
-    void OnCommand(ChildControl& control, WORD code) override;
+    ListBox List1{*this, layout::form7::List1};
+    ListBox List2{*this, layout::form7::List2};
+    TextBox Text1{*this, layout::form7::Text1};
+    CommandButton Command3{*this, layout::form7::Command3};
+    Label Label1{*this, layout::form7::Label1};
 };
 
 }  // namespace snoozr::ui

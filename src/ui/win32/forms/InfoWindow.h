@@ -2,26 +2,23 @@
 // The information windows Form9 (newbie help) and Form10 (contact): two fixed labels and a
 // button that leads back to the main window.
 
-#include "ui/Event.h"
+#include "ui/layout/Layouts.h"
 #include "ui/win32/Form.h"
 
 namespace snoozr::ui {
 
 class InfoWindow : public Form {
   public:
-    InfoWindow(Shell& shell, const layout::WindowLayout& layout);
+    InfoWindow(FormResources& resources, const layout::WindowLayout& window,
+               const layout::InfoRows& rows)
+        : Form(resources, window),
+          Label1(*this, rows.Label1),
+          Label2(*this, rows.Label2),
+          Command1(*this, rows.Command1) {}
 
-    Label& Label1 = LabelNamed("Label1");
-    Label& Label2 = LabelNamed("Label2");
-    CommandButton& Command1 = ButtonNamed("Command1");
-
-    Event<void()> Command1_Click;  // wired by the program
-
-    void Form_Load();
-
-  private:
-    void OnLoad() override { Form_Load(); }
-    void OnCommand(ChildControl& control, WORD code) override;
+    Label Label1;
+    Label Label2;
+    CommandButton Command1;
 };
 
 }  // namespace snoozr::ui

@@ -2,44 +2,25 @@
 
 namespace snoozr::ui {
 
-namespace {
-
-// A profile dialog opened from the menu takes the main window's place on screen.
-void OpenInsteadOfMain(Shell& shell, OneFieldDialog& dialog) {
-    dialog.Show();
-    shell.form1.Hide();
-}
-
-// "K im done" of a profile dialog: the text stays in the box, the main window comes back.
-void DoneBackToMain(Shell& shell, OneFieldDialog& dialog) {
-    dialog.Hide();
-    shell.ShowMain();
-}
-
-}  // namespace
-
-void WireIdle(Shell& shell, idle::IdleEngine& engine) {
-    Form1& form1 = shell.form1;
-    form1.Label7_Click = [&engine] { engine.Start(); };
-    form1.Label6_Click = [&engine] { engine.Stop(); };
-    form1.Timer1_Timer = [&engine] { engine.Tick(); };
-    shell.form11.Command1_Click = [&engine] { engine.ConfirmStop(); };
-
-    for (OneFieldDialog* dialog : {&shell.form2, &shell.form4, &shell.form5}) {
-        dialog->Command1_Click = [&shell, dialog] { DoneBackToMain(shell, *dialog); };
-    }
-    shell.form6.Command1_Click = [&shell, &engine] {
-        DoneBackToMain(shell, shell.form6);
+void WireIdle(ProgramWindows& windows, Navigator& navigator, idle::IdleEngine& engine) {
+    Form1& form1 = windows.form1;
+    // The start-up: the banners reach the chat before any window of the program is visible.
+    form1.Form_Load = [&] {
+        engine.SendLoadBanners();
+        navigator.OpenInsteadOfMain(windows.splash);
+    };
+    form1.Label7.Click = [&engine] { engine.Start(); };
+    form1.Label6.Click = [&engine] { engine.Stop(); };
+    form1.Timer1.Tick = [&engine] { engine.Tick(); };
+    windows.form11.Command1.Click = [&engine] { engine.ConfirmStop(); };
+    // The handle is announced once the dialog has gone and the main window is back.
+    windows.form6.Command1.Click = [&] {
+        navigator.BackToMain(windows.form6);
         engine.AnnounceHandle();
     };
-
-    Form3& menu = shell.form3;
-    menu.Adv_Click = [&engine] { engine.Advertise(); };
-    menu.BragStats_Click = [&engine] { engine.BragStats(); };
-    menu.Reason_Click = [&shell] { OpenInsteadOfMain(shell, shell.form2); };
-    menu.FrontAscii_Click = [&shell] { OpenInsteadOfMain(shell, shell.form4); };
-    menu.EndAscii_Click = [&shell](int) { OpenInsteadOfMain(shell, shell.form5); };
-    menu.ChangeHandle_Click = [&shell] { OpenInsteadOfMain(shell, shell.form6); };
+    windows.form3.Adv.Click = [&engine] { engine.Advertise(); };
+    windows.form3.BragStats.Click = [&engine] { engine.BragStats(); };
+    navigator.ConfirmExit = [&engine] { return engine.ConfirmExit(); };
 }
 
 }  // namespace snoozr::ui
