@@ -9,6 +9,7 @@
 
 #include "Pixels.h"
 #include "ProgramFixture.h"
+#include "ui/layout/DecorationPieces.h"
 #include "ui/win32/WindowText.h"
 
 namespace snoozr::ui::test {
@@ -173,14 +174,17 @@ TEST_F(FormLayoutWineTest, DialogsAreSingleInstancesThatKeepTheirTextWhenHidden)
 }
 
 TEST_F(FormLayoutWineTest, EditorAndCompanionControlsAreWhereTheLayoutPutsThem) {
-    EXPECT_EQ(windows.form7.List1.ListCount(), 0);
-    EXPECT_EQ(windows.form7.List2.ListCount(), 0);
-    // Reading a control created the window, hidden.
+    // Reading a control created the window, hidden; its load step filled the lists.
+    EXPECT_EQ(windows.form7.List1.ListCount(),
+              static_cast<int>(std::size(layout::kDecorationPieces)));
+    EXPECT_EQ(windows.form7.List2.ListCount(),
+              static_cast<int>(std::size(layout::kDecorationCharacters)));
     EXPECT_TRUE(windows.form7.Loaded());
     EXPECT_FALSE(IsWindowVisible(windows.form7.Handle()));
     EXPECT_EQ(windows.form7.Text1.Text(), "Ascii Editor By: Brix");
     // Entries keep their bytes, a leading no-break space included.
     ListBox& pieces = windows.form7.List1;
+    SendMessageA(pieces.Hwnd(), LB_RESETCONTENT, 0, 0);
     pieces.AddItem("\xB7\x95\xB7");
     pieces.AddItem("\xA0\x95\xB7\xB7 \xF7 \xB7\xB7\x95");
     EXPECT_EQ(pieces.ListIndex(), -1);
