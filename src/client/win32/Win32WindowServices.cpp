@@ -74,7 +74,8 @@ std::string Win32WindowServices::GetText(WindowHandle window, std::size_t buffer
 }
 
 void Win32WindowServices::Show(WindowHandle window, int command) {
-    if (window == kNoWindow) return;
+    if (window == kNoWindow)
+        return;
     const HWND hwnd = ToHwnd(window);
     // Another program's window is shown or hidden without waiting for that program: a hung
     // client must not freeze ours. Requests to one window keep their order.

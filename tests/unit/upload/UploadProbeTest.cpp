@@ -210,7 +210,9 @@ TEST(UploadProbeTest, TextChangingWhileReadIsReadAgainAFewTimesAtMost) {
         std::vector<std::size_t> buffersAsked;
     } cases[] = {
         {"steady", {"File Transfer - 9%"}, "File Transfer - 9%\0"s, {19}},
-        {"grows once", {"File Transfer - 9%", "File Transfer - 10%"}, "File Transfer - 10%\0"s,
+        {"grows once",
+         {"File Transfer - 9%", "File Transfer - 10%"},
+         "File Transfer - 10%\0"s,
          {19, 20}},
         {"shrinks once", {"abcd", "ab"}, "ab\0"s, {5, 3}},
         {"keeps changing", {"a", "bb", "ccc", "dddd", "eeeee"}, "ddd\0"s, {2, 3, 4}},

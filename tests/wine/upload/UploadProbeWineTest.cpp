@@ -156,8 +156,8 @@ TEST_F(UploadProbeWineTest, HideMinimizesTheUploadWindowWhichKeepsGoingAndShowRe
     EXPECT_TRUE(IsIconic(upload));
 
     probe.ShowUploadWindow();
-    EXPECT_TRUE(wine::WaitUntil([&] { return !IsIconic(upload) && IsWindowVisible(upload); },
-                                10000));
+    EXPECT_TRUE(
+        wine::WaitUntil([&] { return !IsIconic(upload) && IsWindowVisible(upload); }, 10000));
     EXPECT_TRUE(wine::WaitUntil([&] { return VisibilityEvents(client).size() >= 4; }, 10000));
     EXPECT_EQ(VisibilityEvents(client), (std::vector<std::pair<std::string, std::string>>{
                                             {"upload-hidden", ""},
