@@ -4,10 +4,9 @@
 set -eu
 cd "$(dirname "$0")/.."
 bash scripts/build.sh >/dev/null
-# The native benchmarks come from an optimised build without sanitizers.
-cmake -S . -B build/bench-native -DCMAKE_BUILD_TYPE=Release -DCMAKE_C_COMPILER=clang-14 \
-  -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
-cmake --build build/bench-native -j2 --target idle_soak >/dev/null
+# The native benchmarks come from an optimised build without sanitizers (preset bench).
+cmake --preset bench >/dev/null
+cmake --build --preset bench >/dev/null
 source scripts/wine-env.sh
 for bench in build/bench-native/bench/*/*; do
   [ -f "$bench" ] && [ -x "$bench" ] || continue

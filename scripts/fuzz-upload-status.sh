@@ -7,8 +7,15 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${SNOOZR_FUZZ_BUILD:-$root/build/upload-fuzz}
 seconds=${1:-60}
 
-CC=clang-14 CXX=clang++-14 cmake -S "$root" -B "$build" >/dev/null
-cmake --build "$build" --target upload_status_fuzzer -j2 >/dev/null
+# The fuzz preset's settings; SNOOZR_FUZZ_BUILD only moves its folder.
+cd "$root"
+if [ -n "${SNOOZR_FUZZ_BUILD:-}" ]; then
+  cmake --preset fuzz -B "$build" >/dev/null
+  cmake --build "$build" --target upload_status_fuzzer -j2 >/dev/null
+else
+  cmake --preset fuzz >/dev/null
+  cmake --build --preset fuzz >/dev/null
+fi
 
 corpus=$build/upload-status-corpus
 mkdir -p "$corpus"

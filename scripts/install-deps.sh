@@ -3,7 +3,7 @@
 # The shipped program is 32-bit: its tests run in a 32-bit Wine, which needs the i386
 # architecture.
 set -eu
-packages=(cmake make g++ clang-14 libclang-rt-14-dev googletest zip unzip
+packages=(cmake make g++ clang-14 libclang-rt-14-dev clang-format googletest zip unzip python3
           g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-i686
           wine wine32:i386 wine64 xvfb xauth imagemagick)
 sudo_cmd=""
