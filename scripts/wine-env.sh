@@ -15,6 +15,10 @@ snoozr_wine_prefix() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1 </dev/null
+    # The soak test's windows are not left to a window manager (there is none under Xvfb,
+    # and Wine would wait for one on every show and hide).
+    wine reg add 'HKCU\Software\Wine\AppDefaults\ui_soak_wine_tests.exe\X11 Driver' \
+      /v Managed /d N /f >/dev/null 2>&1 </dev/null
     wineserver -w
   fi
 }

@@ -76,5 +76,17 @@ TEST_F(WindowUtilitiesWineTest, SaveTextBoxWritesIntoTheCurrentFolder) {
     EXPECT_EQ(content, "0\r\n");
 }
 
+// Where the count file cannot be written, the write is skipped and what is there is left as
+// it was: a folder of that name, a drive that does not exist. (A read-only file is not among
+// them here: the tests run as root, whom Wine lets write it.)
+TEST_F(WindowUtilitiesWineTest, SaveTextBoxSkipsWhatCannotBeWritten) {
+    const auto folder = wine::FreshTempDir("unwritable");
+    std::filesystem::create_directory(folder / "UpLog");
+    ClientLink::SaveTextBox("3", (folder / "UpLog").string());  // a folder of that name
+    ClientLink::SaveTextBox("3", "Q:\\nowhere\\UpLog");         // a missing drive
+    EXPECT_TRUE(std::filesystem::is_directory(folder / "UpLog"));
+    EXPECT_TRUE(std::filesystem::is_empty(folder / "UpLog"));
+}
+
 }  // namespace
 }  // namespace snoozr

@@ -36,6 +36,21 @@ TEST_F(IdleBindingsWineTest, ProfileTextsAreReadFromTheirOwnDialogs) {
     }
 }
 
+// What the user puts into a dialog is read as the code page allows: a character outside code
+// page 1252 becomes its closest letter or "?", a text of a megabyte comes back whole.
+TEST_F(IdleBindingsWineTest, ProfileTextsAreReadAsTheCodePageAllowsAndWhole) {
+    const HWND box = windows.form2.Text1.Hwnd();
+    windows.form2.Text1.SetText("");
+    for (const wchar_t typed :
+         {L'a', L'\x03A9', L'\x00E9', L'\x2603'})  // a, Omega, e-acute, snowman
+        SendMessageW(box, WM_CHAR, typed, 0);
+    EXPECT_EQ(bindings.IdleReason(), "aO\xE9?");
+
+    const std::string megabyte(1 << 20, 'z');
+    windows.form2.Text1.SetText(megabyte);
+    EXPECT_EQ(bindings.IdleReason(), megabyte);
+}
+
 TEST_F(IdleBindingsWineTest, CountersAreTheLabels) {
     bindings.ShowCounters({59, 23, 123});
     EXPECT_EQ(windows.form1.Label1.Caption(), "59");
