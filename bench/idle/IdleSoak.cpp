@@ -9,7 +9,9 @@
 
 #include "idle/IdleEngine.h"
 #include "support/FakeEventLoop.h"
+#include "support/OnOffTimer.h"
 #include "support/RecordingMessageBoxes.h"
+#include "unit/idle/IdleRig.h"
 
 namespace {
 
@@ -23,24 +25,6 @@ class CountingChat : public ChatSink {
     }
     std::uint64_t lines = 0;
     std::uint64_t bytes = 0;
-};
-
-struct DefaultProfile : ProfileSource {
-    std::string Handle() override { return "Handle Here"; }
-    std::string FrontDecoration() override { return "O\xBA\xB0\x91  "; }
-    std::string EndDecoration() override { return "\xA8\xB0\xBAO"; }
-    std::string IdleReason() override { return "gone for the year"; }
-    std::string StopReason() override { return "iM BaCk"; }
-};
-
-class Timer : public IdleTimer {
-  public:
-    void Enable() override { enabled_ = true; }
-    void Disable() override { enabled_ = false; }
-    bool IsEnabled() const override { return enabled_; }
-
-  private:
-    bool enabled_ = false;
 };
 
 struct QuietView : IdleView {
@@ -57,8 +41,9 @@ struct QuietView : IdleView {
 int main() {
     constexpr int kTicks = 525'600;  // 365 days of minutes
     CountingChat chat;
-    DefaultProfile profile;
-    Timer timer;
+    snoozr::idle::test::FakeProfile profile;  // the dialogs' defaults
+    profile.idleReason = "gone for the year";
+    snoozr::test::OnOffTimer<IdleTimer> timer;
     snoozr::test::RecordingMessageBoxes boxes;
     QuietView view;
     snoozr::test::FakeEventLoop clock;

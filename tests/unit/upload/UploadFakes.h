@@ -3,20 +3,13 @@
 
 #include <map>
 
+#include "support/OnOffTimer.h"
 #include "upload/CompanionView.h"
 #include "upload/PollTimer.h"
 
 namespace snoozr::upload::test {
 
-class FakePollTimer : public PollTimer {
-  public:
-    void Enable() override { enabled_ = true; }
-    void Disable() override { enabled_ = false; }
-    bool IsEnabled() const override { return enabled_; }
-
-  private:
-    bool enabled_ = false;
-};
+using FakePollTimer = snoozr::test::OnOffTimer<PollTimer>;
 
 // Opens with Form12's layout contents.
 class FakeCompanionView : public CompanionView {
