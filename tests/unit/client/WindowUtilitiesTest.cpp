@@ -27,12 +27,10 @@ TEST_F(WindowUtilitiesTest, DragReleasesTheCaptureThenAsksForACaptionMove) {
     desktop.React(
         window, [&](const test::RecordedMessage&) { releasesAtMove = desktop.CaptureReleases(); });
     link.DragWindow(window);
-    ASSERT_EQ(desktop.Messages().size(), 1u);
-    const auto& m = desktop.Messages()[0];
-    EXPECT_EQ(m.message, msg::kSysCommand);
-    EXPECT_EQ(m.wParam, 0xF012u);
-    EXPECT_EQ(m.lParam, 0);
-    EXPECT_FALSE(m.posted);
+    // SC_MOVE with HTCAPTION in its low bits: a move by the caption.
+    EXPECT_EQ(
+        desktop.Messages(),
+        (std::vector<test::RecordedMessage>{{window, msg::kSysCommand, 0xF012u, 0, "", false}}));
     EXPECT_EQ(releasesAtMove, 1);
 }
 

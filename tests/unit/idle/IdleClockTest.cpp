@@ -22,16 +22,15 @@ TEST(IdleClockTest, RollsOverAtSixtyMinutesAndTwentyFourHours) {
         {1440, 0, 0, 1, "Idle Stats-0 Minutes - 0 Hours 1 Days "},
         {1441, 1, 0, 1, "Idle Stats-1 Minutes - 0 Hours 1 Days "},
     };
-    for (const Case& c : cases) {
+    const auto check = [](const Case& c) {
         IdleRig rig;
-        rig.profile.front.clear();
-        rig.profile.end.clear();
+        rig.ClearDecorations();
         rig.StartWith("r");
         rig.TickMinutes(c.ticks);
         const IdleCounters& counters = rig.engine.Counters();
-        EXPECT_EQ(counters.minutes, c.minutes) << c.ticks << " ticks";
-        EXPECT_EQ(counters.hours, c.hours) << c.ticks << " ticks";
-        EXPECT_EQ(counters.days, c.days) << c.ticks << " ticks";
+        EXPECT_EQ(counters.minutes, c.minutes);
+        EXPECT_EQ(counters.hours, c.hours);
+        EXPECT_EQ(counters.days, c.days);
         ASSERT_GE(rig.chat.lines.size(), 2u);
         EXPECT_EQ(rig.chat.lines[rig.chat.lines.size() - 2], c.stats);
         // The view is told once a tick and never sees "60" or "24".
@@ -40,6 +39,10 @@ TEST(IdleClockTest, RollsOverAtSixtyMinutesAndTwentyFourHours) {
             ASSERT_LT(shown.minutes, 60u);
             ASSERT_LT(shown.hours, 24u);
         }
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.ticks) + " ticks");
+        check(c);
     }
 }
 
@@ -76,6 +79,7 @@ TEST(IdleClockTest, CountsWholeMinutesPassedAndToleratesJitter) {
         {"asleep a day, two hours and five minutes", {93900, 93960}, {1565, 1566}},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         IdleRig rig;
         rig.StartWith("r");
         std::vector<std::uint64_t> totals;
@@ -83,17 +87,16 @@ TEST(IdleClockTest, CountsWholeMinutesPassedAndToleratesJitter) {
             const std::size_t before = rig.chat.lines.size();
             rig.TickAt(at);
             totals.push_back(TotalMinutes(rig.engine.Counters()));
-            EXPECT_EQ(rig.chat.lines.size(), before + 2) << c.what << ": two lines a tick";
+            EXPECT_EQ(rig.chat.lines.size(), before + 2) << "two lines a tick, at " << at;
         }
-        EXPECT_EQ(totals, c.totals) << c.what;
-        EXPECT_EQ(rig.view.shown.size(), c.tickTimes.size()) << c.what;
+        EXPECT_EQ(totals, c.totals);
+        EXPECT_EQ(rig.view.shown.size(), c.tickTimes.size());
     }
 }
 
 TEST(IdleClockTest, ALongSleepRollsOverInOneTick) {
     IdleRig rig;
-    rig.profile.front.clear();
-    rig.profile.end.clear();
+    rig.ClearDecorations();
     rig.StartWith("r");
     rig.TickAt(93900);  // 1 day, 2 hours and 5 minutes
     EXPECT_EQ(rig.chat.lines.back(), " IDLE REASON: r");
@@ -137,14 +140,14 @@ TEST(IdleClockTest, BragStatsReportsMinutesAndHoursOnly) {
         {1440 + 125, "O\xBA\xB0\x91  Idle Stats-5 Minutes - 2 Hours \xA8\xB0\xBAO"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.ticks) + " ticks");
         IdleRig rig;
         rig.StartWith("");
         rig.TickMinutes(c.ticks);
         const IdleCounters before = rig.engine.Counters();
         EXPECT_EQ(rig.LinesOf([&] { rig.engine.BragStats(); }),
                   (Lines{"O\xBA\xB0\x91   i FeEL i HaVe To Brag My Stats \xA8\xB0\xBAO",
-                         "O\xBA\xB0\x91  iM IDLe CuZ: \xA8\xB0\xBAO", c.stats}))
-            << c.ticks << " ticks";
+                         "O\xBA\xB0\x91  iM IDLe CuZ: \xA8\xB0\xBAO", c.stats}));
         EXPECT_EQ(TotalMinutes(rig.engine.Counters()), TotalMinutes(before));
     }
 }
