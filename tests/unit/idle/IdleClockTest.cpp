@@ -50,8 +50,7 @@ TEST(IdleClockTest, CountersContinueAcrossIdles) {
     IdleRig rig;
     rig.StartWith("r");
     rig.TickMinutes(3);
-    rig.engine.Stop();
-    rig.engine.ConfirmStop();
+    rig.StopIdle();
     rig.At(rig.clock.Elapsed() + 600.0);  // ten minutes off idle do not count
     rig.engine.Start();
     rig.TickMinutes(2);
@@ -109,8 +108,7 @@ TEST(IdleClockTest, ANewIdleStartsAFreshMinute) {
     rig.StartWith("r");
     rig.TickAt(60);
     rig.At(90);
-    rig.engine.Stop();
-    rig.engine.ConfirmStop();
+    rig.StopIdle();
     rig.At(200);
     rig.engine.Start();
     rig.TickAt(260);
@@ -121,8 +119,7 @@ TEST(IdleClockTest, ATickAfterTheIdleEndedCountsNothing) {
     IdleRig rig;
     rig.StartWith("r");
     rig.TickAt(60);
-    rig.engine.Stop();
-    rig.engine.ConfirmStop();
+    rig.StopIdle();
     rig.journal.clear();
     rig.TickAt(120);
     EXPECT_EQ(TotalMinutes(rig.engine.Counters()), 1u);

@@ -96,8 +96,7 @@ TEST(IdleLinesTest, WithEmptyDecorationsEveryDecoratedLineIsItsBody) {
     rig.TickMinutes(1);
     rig.engine.BragStats();
     rig.engine.AnnounceHandle();
-    rig.engine.Stop();
-    rig.engine.ConfirmStop();
+    rig.StopIdle();
     EXPECT_EQ(rig.chat.lines, (Lines{"STARTED IDLE", " Going idle Because ", " Reason: x",
                                      "Idle Stats-1 Minutes - 0 Hours 0 Days ", " IDLE REASON: x",
                                      " i FeEL i HaVe To Brag My Stats ", "iM IDLe CuZ: x",

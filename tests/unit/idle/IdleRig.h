@@ -121,6 +121,11 @@ struct IdleRig {
         profile.idleReason = std::move(reason);
         engine.Start();
     }
+    // STOP, then "K im done" in its dialog: the idle ends.
+    void StopIdle() {
+        engine.Stop();
+        engine.ConfirmStop();
+    }
     // What `action` sends, and only that.
     std::vector<std::string> LinesOf(const std::function<void()>& action) {
         chat.lines.clear();

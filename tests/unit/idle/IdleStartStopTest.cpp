@@ -63,8 +63,7 @@ TEST(IdleStartStopTest, StopAndBragWithoutARunningIdleOnlyShowTheirBox) {
             if (afterAnIdle) {
                 rig.StartWith("out");
                 rig.TickMinutes(1);
-                rig.engine.Stop();
-                rig.engine.ConfirmStop();
+                rig.StopIdle();
                 rig.journal.clear();
             }
             c.action(rig.engine);
