@@ -54,6 +54,7 @@ TEST_F(MainWindowWineTest, OptionsOpensTheMenuAtThePointerAndDismissingItDoesNot
 
 TEST_F(MainWindowWineTest, PressOnTheBareSkinDragsWithAnyButton) {
     for (const wine::Button button : {wine::Button::kLeft, wine::Button::kRight}) {
+        SCOPED_TRACE(button == wine::Button::kLeft ? "left button" : "right button");
         wine::Press(Main(), {100, 20}, button);
         EXPECT_TRUE(wine::WaitUntil([&] { return wine::InMoveLoop(Main()); }, kWindowWait));
         PostMessageA(Main(), WM_LBUTTONUP, 0, 0);
