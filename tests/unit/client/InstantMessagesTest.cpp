@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "client/ClientLink.h"
+#include "support/Cases.h"
 #include "support/ClientTree.h"
 #include "support/FakeEventLoop.h"
 #include "support/InMemoryDesktop.h"
@@ -127,12 +128,13 @@ class Rig {
 
 TEST(InstantMessagesTest, SwitchImsRunTheKeywordFillTheTextAndClickTheNinthIcon) {
     struct Case {
+        const char* name;
         void (ClientLink::*send)() const;
         std::string keyword;
     };
-    const Case cases[] = {{&ClientLink::ImsOff, "aol://9293:$IM_OFF"},
-                          {&ClientLink::ImsOn, "aol://9293:$IM_ON"}};
-    const auto check = [](const Case& c) {
+    const Case cases[] = {{"Ims Off", &ClientLink::ImsOff, "aol://9293:$IM_OFF"},
+                          {"Ims On", &ClientLink::ImsOn, "aol://9293:$IM_ON"}};
+    snoozr::test::ForEachCase(cases, [](const Case& c) {
         Rig rig;
         (rig.link.*c.send)();
 
@@ -150,11 +152,7 @@ TEST(InstantMessagesTest, SwitchImsRunTheKeywordFillTheTextAndClickTheNinthIcon)
         EXPECT_EQ(rig.keywords, std::vector<std::string>{c.keyword});
         EXPECT_FALSE(rig.desktop.Exists(im.window));
         EXPECT_TRUE(rig.boxes.Shown().empty());
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.keyword);
-        check(c);
-    }
+    });
 }
 
 TEST(InstantMessagesTest, RunKeywordNeedsTheWholeToolbarChain) {
@@ -204,7 +202,7 @@ TEST(InstantMessagesTest, WindowNotReadyIsNeverClicked) {
         {"no icons", 0, true},    {"one icon", 1, true},    {"four icons", 4, true},
         {"seven icons", 7, true}, {"eight icons", 8, true}, {"no text box", 10, false},
     };
-    const auto check = [](const Case& c) {
+    snoozr::test::ForEachCase(cases, [](const Case& c) {
         Rig rig;
         rig.iconsAtOpen = c.icons;
         rig.withTextBox = c.textBox;
@@ -217,11 +215,7 @@ TEST(InstantMessagesTest, WindowNotReadyIsNeverClicked) {
         EXPECT_GE(rig.events.Elapsed(), 15.0);
         ASSERT_EQ(rig.ims.size(), 1u);
         EXPECT_TRUE(rig.desktop.Exists(rig.ims[0].window));
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        check(c);
-    }
+    });
 }
 
 TEST(InstantMessagesTest, IconsStillBeingAddedAreWaitedFor) {
@@ -256,7 +250,7 @@ TEST(InstantMessagesTest, ClientAnsweringLateButWithinTheBoundChangesNothing) {
         {"IM window closes 14 s after the click", Seconds(0), Seconds(14)},
         {"both late", Seconds(14), Seconds(14)},
     };
-    const auto check = [](const Case& c) {
+    snoozr::test::ForEachCase(cases, [](const Case& c) {
         Rig rig;
         rig.openDelay = c.openDelay;
         rig.answerDelay = c.closeDelay;
@@ -271,11 +265,7 @@ TEST(InstantMessagesTest, ClientAnsweringLateButWithinTheBoundChangesNothing) {
         EXPECT_GE(rig.events.Elapsed(), ended);
         EXPECT_LT(rig.events.Elapsed(), ended + 0.25);
         EXPECT_GT(rig.events.Sleeps(), 0);
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        check(c);
-    }
+    });
 }
 
 TEST(InstantMessagesTest, ClientMessageBoxIsPressedAndTheImWindowClosed) {
@@ -297,7 +287,7 @@ TEST(InstantMessagesTest, ClientMessageBoxIsPressedAndTheImWindowClosed) {
          true, false},
         {"box without buttons", false, OnSend::kShowMessageBox, Seconds(0), false, true},
     };
-    const auto check = [](const Case& c) {
+    snoozr::test::ForEachCase(cases, [](const Case& c) {
         Rig rig;
         // The program's own boxes are not the client's.
         const WindowHandle ownBox = rig.desktop.Add(kNoWindow, "#32770", "Snoozr 2.5");
@@ -322,11 +312,7 @@ TEST(InstantMessagesTest, ClientMessageBoxIsPressedAndTheImWindowClosed) {
             expected.push_back({rig.ims[0].window, msg::kClose, 0, 0, "", true});
         EXPECT_EQ(rig.Posted(), expected);
         EXPECT_TRUE(rig.boxes.Shown().empty());
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        check(c);
-    }
+    });
 }
 
 TEST(InstantMessagesTest, UnansweringClientIsGivenUpOnAfterTheBound) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "IdleRig.h"
+#include "support/Cases.h"
 
 namespace snoozr::idle::test {
 namespace {
@@ -9,20 +10,21 @@ using Lines = std::vector<std::string>;
 
 TEST(IdleClockTest, RollsOverAtSixtyMinutesAndTwentyFourHours) {
     struct Case {
+        const char* name;
         int ticks;
         std::uint32_t minutes, hours;
         std::uint64_t days;
         const char* stats;
     };
     const Case cases[] = {
-        {59, 59, 0, 0, "Idle Stats-59 Minutes - 0 Hours 0 Days "},
-        {60, 0, 1, 0, "Idle Stats-0 Minutes - 1 Hours 0 Days "},
-        {61, 1, 1, 0, "Idle Stats-1 Minutes - 1 Hours 0 Days "},
-        {1439, 59, 23, 0, "Idle Stats-59 Minutes - 23 Hours 0 Days "},
-        {1440, 0, 0, 1, "Idle Stats-0 Minutes - 0 Hours 1 Days "},
-        {1441, 1, 0, 1, "Idle Stats-1 Minutes - 0 Hours 1 Days "},
+        {"a minute short of the hour", 59, 59, 0, 0, "Idle Stats-59 Minutes - 0 Hours 0 Days "},
+        {"the hour", 60, 0, 1, 0, "Idle Stats-0 Minutes - 1 Hours 0 Days "},
+        {"a minute past the hour", 61, 1, 1, 0, "Idle Stats-1 Minutes - 1 Hours 0 Days "},
+        {"a minute short of the day", 1439, 59, 23, 0, "Idle Stats-59 Minutes - 23 Hours 0 Days "},
+        {"the day", 1440, 0, 0, 1, "Idle Stats-0 Minutes - 0 Hours 1 Days "},
+        {"a minute past the day", 1441, 1, 0, 1, "Idle Stats-1 Minutes - 0 Hours 1 Days "},
     };
-    const auto check = [](const Case& c) {
+    snoozr::test::ForEachCase(cases, [](const Case& c) {
         IdleRig rig;
         rig.ClearDecorations();
         rig.StartWith("r");
@@ -39,11 +41,7 @@ TEST(IdleClockTest, RollsOverAtSixtyMinutesAndTwentyFourHours) {
             ASSERT_LT(shown.minutes, 60u);
             ASSERT_LT(shown.hours, 24u);
         }
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.ticks) + " ticks");
-        check(c);
-    }
+    });
 }
 
 TEST(IdleClockTest, CountersContinueAcrossIdles) {

@@ -9,6 +9,7 @@
 
 #include "UploadFakes.h"
 #include "client/ClientLink.h"
+#include "support/Cases.h"
 #include "support/ClientTree.h"
 #include "support/FakeEventLoop.h"
 #include "support/InMemoryDesktop.h"
@@ -312,7 +313,7 @@ TEST(UploadCompanionTest, ClosingSequence) {
         {"while watching: the upload window comes back first", true, {0, 6, 0, 9}},
         {"while ready: the upload window is left alone", false, {}},
     };
-    const auto check = [](const auto& c) {
+    snoozr::test::ForEachCase(cases, [](const auto& c) {
         World world;
         if (c.watching)
             world.companion.Label5_Click();
@@ -327,11 +328,7 @@ TEST(UploadCompanionTest, ClosingSequence) {
         EXPECT_EQ(ReadFile(world.folder.Path() / "upLog"), "0\r\n");
         EXPECT_EQ(world.UploadShows(), c.shows);
         EXPECT_EQ(world.view.ProgramEnds(), 1);
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        check(c);
-    }
+    });
 }
 
 TEST(UploadCompanionTest, EventsInsideTheClosingPause) {
