@@ -11,6 +11,7 @@
 #include "support/FakeEventLoop.h"
 #include "support/FakeTimerSwitch.h"
 #include "support/RecordingMessageBoxes.h"
+#include "unit/idle/IdleRig.h"
 
 namespace {
 
@@ -24,14 +25,6 @@ class CountingChat : public ChatSink {
     }
     std::uint64_t lines = 0;
     std::uint64_t bytes = 0;
-};
-
-struct DefaultProfile : ProfileSource {
-    std::string Handle() override { return "Handle Here"; }
-    std::string FrontDecoration() override { return "O\xBA\xB0\x91  "; }
-    std::string EndDecoration() override { return "\xA8\xB0\xBAO"; }
-    std::string IdleReason() override { return "gone for the year"; }
-    std::string StopReason() override { return "iM BaCk"; }
 };
 
 struct QuietView : IdleView {
@@ -48,7 +41,8 @@ struct QuietView : IdleView {
 int main() {
     constexpr int kTicks = 525'600;  // 365 days of minutes
     CountingChat chat;
-    DefaultProfile profile;
+    snoozr::idle::test::FakeProfile profile;  // the dialogs' defaults
+    profile.idleReason = "gone for the year";
     snoozr::test::FakeTimerSwitch timer;
     snoozr::test::RecordingMessageBoxes boxes;
     QuietView view;

@@ -18,8 +18,8 @@
 #include "support/FakeTimerSwitch.h"
 #include "unit/upload/UploadFakes.h"
 #include "upload/UploadProbe.h"
+#include "wine/support/ProgramDriver.h"
 #include "wine/support/WineHarness.h"
-#include "wine/ui/CompanionSteps.h"
 
 namespace {
 
@@ -113,21 +113,21 @@ bool Watching(const snoozr::wine::StandIn& client) {
 }  // namespace
 
 int main() {
-    using namespace snoozr::ui::test;
     // Long enough to outlast every measurement.
     const snoozr::wine::StandIn client("--upload report.txt --upload-seconds 3600");
     const Process snoozr(snoozr::wine::BinDir() / "snoozr.exe", "",
                          snoozr::wine::FreshTempDir("upload-watch"));
-    const HWND main = OpenMainFromSplash(snoozr.Id());
-    const HWND companion = main != nullptr ? ChooseUpchat(snoozr.Id(), main) : nullptr;
+    const snoozr::wine::ProgramDriver driver(snoozr.Id());
+    const HWND companion =
+        driver.OpenMainFromSplash() != nullptr ? driver.OpenCompanion() : nullptr;
     if (companion == nullptr) {
         std::fprintf(stderr, "the companion did not open\n");
         return 1;
     }
     ReportCpu("companion open, not watching", kReadySeconds, snoozr.Id(), client.ProcessId());
 
-    snoozr::wine::Click(companion, kStartStop);
-    if (!snoozr::wine::WaitUntil([&] { return Watching(client); }, kStepWait)) {
+    snoozr::wine::ClickControl(companion, snoozr::ui::layout::kForm12, "Label5");  // START
+    if (!snoozr::wine::WaitUntil([&] { return Watching(client); }, snoozr::wine::kWindowWait)) {
         std::fprintf(stderr, "the companion did not start watching\n");
         return 1;
     }

@@ -2,6 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
+#include <ostream>
+
+#include "MessageNames.h"
 
 namespace snoozr::test {
 
@@ -13,6 +17,14 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
            });
 }
 }  // namespace
+
+void PrintTo(const RecordedMessage& message, std::ostream* out) {
+    char window[24];
+    std::snprintf(window, sizeof window, "0x%llX", static_cast<unsigned long long>(message.window));
+    *out << (message.posted ? "posted " : "")
+         << DescribeMessage(message.message, message.wParam, message.lParam, message.text) << " to "
+         << window;
+}
 
 WindowHandle InMemoryDesktop::Add(WindowHandle parent, std::string className, std::string caption) {
     const WindowHandle handle = nextHandle_++;

@@ -4,6 +4,7 @@
 // so that a test can make the "client" answer.
 
 #include <functional>
+#include <iosfwd>
 #include <map>
 #include <string>
 #include <vector>
@@ -19,7 +20,12 @@ struct RecordedMessage {
     std::intptr_t lParam;
     std::string text;  // the text carried by a set-text message
     bool posted;
+
+    bool operator==(const RecordedMessage&) const = default;
 };
+
+// "WM_SETTEXT \"text\" to 0x104", "posted WM_CLOSE to 0x10A": how gtest shows a message.
+void PrintTo(const RecordedMessage& message, std::ostream* out);
 
 class InMemoryDesktop : public WindowServices {
   public:

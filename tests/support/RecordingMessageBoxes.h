@@ -3,6 +3,7 @@
 // next scripted answer).
 
 #include <deque>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -14,7 +15,14 @@ struct ShownBox {
     std::string text;
     std::string caption;
     unsigned style;
+
+    bool operator==(const ShownBox&) const = default;
 };
+
+// Boxes print by their three fields, so whole lists of them can be expected.
+inline void PrintTo(const ShownBox& box, std::ostream* out) {
+    *out << '[' << box.caption << "] \"" << box.text << "\" style " << box.style;
+}
 
 class RecordingMessageBoxes : public MessageBoxService {
   public:

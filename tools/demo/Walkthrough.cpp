@@ -6,11 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "ui/layout/Layouts.h"
+#include "wine/support/ProgramDriver.h"
 #include "wine/support/WineHarness.h"
 
 namespace {
 
 using namespace snoozr::wine;
+namespace layout = snoozr::ui::layout;
 
 constexpr DWORD kWait = 20000;
 
@@ -28,10 +31,14 @@ std::string ToUtf8(const std::string& cp1252) {
 class Walk {
   public:
     Walk(std::filesystem::path folder, StandIn& client)
-        : folder_(std::move(folder)), client_(client), snoozr_(folder_) {}
+        : folder_(std::move(folder)),
+          client_(client),
+          snoozr_(folder_),
+          driver_(snoozr_.ProcessId()) {}
 
     DWORD Pid() const { return snoozr_.ProcessId(); }
     Process& Program() { return snoozr_.Proc(); }
+    const ProgramDriver& Driver() const { return driver_; }
 
     static void Step(const char* what) { std::printf("step: %s\n", what); }
 
@@ -47,37 +54,21 @@ class Walk {
         std::filesystem::remove(done);
     }
 
-    HWND VisibleOfClass(const char* className) const {
-        for (HWND window : TopLevelWindows(Pid()))
-            if (ClassOf(window) == className && IsWindowVisible(window))
-                return window;
-        return nullptr;
-    }
-    HWND WaitForClass(const char* className) const {
-        return WaitFor([&] { return VisibleOfClass(className); }, kWait);
-    }
     HWND WaitForCaption(const char* caption) const {
         return snoozr_.WaitForWindow(caption, kWait, true);
     }
 
-    // The options menu from the main window's >>> ellipse, walked with the keyboard.
-    void Choose(HWND main, const std::vector<WORD>& keys) {
-        Click(main, {140, 40});
-        WaitFor([&] { return VisibleOfClass("#32768"); }, kWait);
-        for (WORD key : keys)
-            PressKey(key);
+    // A menu item whose window takes the main window's place: that window, or nullptr.
+    HWND Open(const MenuPath& item, const char* caption) const {
+        return driver_.Choose(item) ? WaitForCaption(caption) : nullptr;
     }
-
-    // Clicks into a dialog's text box, selects its text and types over it.
-    static void TypeInto(HWND dialog, const std::string& text) {
-        const HWND box = FindWindowExA(dialog, nullptr, "Edit", nullptr);
-        Click(box, {20, 8});
-        PressKey(VK_END);
-        PressKeyWith(VK_SHIFT, VK_HOME);
-        TypeText(text);
+    // A dialog's button by caption; then the main window back.
+    void Close(HWND dialog, const char* button) const {
+        ClickCentre(FindWindowExA(dialog, nullptr, "Button", button));
+        WaitForMain();
     }
-    static void PressButton(HWND dialog, const char* caption) {
-        Click(FindWindowExA(dialog, nullptr, "Button", caption), {10, 8});
+    void WaitForMain() const {
+        WaitUntil([&] { return IsWindowVisible(driver_.Main()) != FALSE; }, kWait);
     }
 
     // Waits for `count` more lines in the room and prints them.
@@ -92,11 +83,10 @@ class Walk {
     std::filesystem::path folder_;
     StandIn& client_;
     Snoozr snoozr_;
+    ProgramDriver driver_;
     int shots_ = 0;
     std::size_t printed_ = 0;
 };
-
-constexpr WORD D = VK_DOWN, R = VK_RIGHT, E = VK_RETURN;
 
 int Fail(const char* what) {
     std::printf("the walk-through stopped: %s\n", what);
@@ -112,82 +102,76 @@ int main(int argc, char** argv) {
     StandIn client("--upload report.txt --upload-seconds 120");
     Walk::Step("the stand-in chat client is open with one room, uploading report.txt");
     Walk walk(folder, client);
+    const ProgramDriver& driver = walk.Driver();
 
     Walk::Step("Snoozr starts: its load banners go to the room, then the splash shows");
-    const HWND splash = walk.WaitForClass("Snoozr.frmSplash");
-    if (splash == nullptr)
+    if (driver.WaitForShown(layout::kFrmSplash, kWait) == nullptr)
         return Fail("no splash");
     walk.ShowNewLines(3);
     walk.Shot("splash");
 
     Walk::Step("a double click on the splash brings the main window");
-    DoubleClick(splash, {246, 176});
-    const HWND main = walk.WaitForClass("Snoozr.Form1");
+    const HWND main = driver.OpenMainFromSplash();
     if (main == nullptr)
         return Fail("no main window");
     walk.Shot("main-window");
 
     Walk::Step("Aol Options > Idle Options > Idle Reason: type a reason, K im done");
-    walk.Choose(main, {D, D, R, R, E});
-    const HWND reason = walk.WaitForCaption("Why Are You iDLe?");
+    const HWND reason =
+        walk.Open({"Aol Options", "Idle Options", "Idle Reason"}, "Why Are You iDLe?");
     if (reason == nullptr)
         return Fail("no reason dialog");
-    Walk::TypeInto(reason, "out for lunch");
+    TypeOver(FindWindowExA(reason, nullptr, "Edit", nullptr), "out for lunch");
     walk.Shot("idle-reason");
-    Walk::PressButton(reason, "K im done");
-    WaitUntil([&] { return IsWindowVisible(main) != FALSE; }, kWait);
+    walk.Close(reason, "K im done");
 
     Walk::Step("START announces the idle");
-    Click(main, {136, 80});
+    ClickControl(main, layout::kForm1, "Label7");
     walk.ShowNewLines(3);
 
     Walk::Step("Brag Stats from the menu");
-    walk.Choose(main, {D, D, R, R, D, E});
+    driver.Choose({"Aol Options", "Idle Options", "Brag Stats"});
     walk.ShowNewLines(3);
 
     Walk::Step("STOP asks why you are back; K im done ends the idle");
-    Click(main, {136, 120});
+    ClickControl(main, layout::kForm1, "Label6");
     walk.ShowNewLines(1);
     const HWND stop = walk.WaitForCaption("Why You Wanna Stop Idle?");
     if (stop == nullptr)
         return Fail("no stop dialog");
     walk.Shot("stop-reason");
-    Walk::PressButton(stop, "K im done");
+    walk.Close(stop, "K im done");
     walk.ShowNewLines(2);
-    WaitUntil([&] { return IsWindowVisible(main) != FALSE; }, kWait);
 
     Walk::Step("Aol Options > Ascii > Ascii Editor: compose from the preset pieces");
-    walk.Choose(main, {D, D, R, D, R, D, D, E});
-    const HWND editor = walk.WaitForClass("Snoozr.Form7");
+    const HWND editor =
+        walk.Open({"Aol Options", "Ascii", "Ascii Editor"}, "Ascii Editor By: Brix");
     if (editor == nullptr)
         return Fail("no decoration editor");
     Sleep(3000);  // without a window manager Wine takes a while to show a window on top
     Click(FindWindowExA(editor, nullptr, "ListBox", nullptr), {20, 8});
     walk.Shot("ascii-editor");
-    Click(editor, {192, 8});  // the red X
-    WaitUntil([&] { return IsWindowVisible(main) != FALSE; }, kWait);
+    ClickControl(editor, layout::kForm7, "Label1");  // the red X
+    walk.WaitForMain();
 
     Walk::Step("About > Help");
-    walk.Choose(main, {D, D, D, R, D, E});
-    const HWND help = walk.WaitForCaption("i NeED HeLP iM A NeWBiE!");
+    const HWND help = walk.Open({"About", "Help"}, "i NeED HeLP iM A NeWBiE!");
     if (help == nullptr)
         return Fail("no help window");
     walk.Shot("help");
-    Walk::PressButton(help, "K i GeT iT NoW!");
-    WaitUntil([&] { return IsWindowVisible(main) != FALSE; }, kWait);
+    walk.Close(help, "K i GeT iT NoW!");
 
     Walk::Step("Aol Options > UPCHAT: the upload companion takes the main window's place");
-    walk.Choose(main, {D, D, R, D, D, D, D, E});
-    const HWND companion = walk.WaitForClass("Snoozr.Form12");
+    const HWND companion = driver.OpenCompanion();
     if (companion == nullptr)
         return Fail("no upload companion");
     Walk::Step("START in the companion hides the client's upload window and shows its progress");
-    Click(companion, {88, 80});
+    ClickControl(companion, layout::kForm12, "Label5");
     Sleep(3000);
     walk.Shot("upload-companion");
 
     Walk::Step("the companion's right red dot asks whether to exit; Yes ends the program");
-    Click(companion, {164, 4});
+    ClickControl(companion, layout::kForm12, "Label6");
     if (HWND question = WaitForMessageBox(walk.Pid(), "Exit?", kWait)) {
         AnswerMessageBox(question, IDYES);
     }

@@ -3,9 +3,10 @@
 #include <deque>
 #include <functional>
 #include <stdexcept>
-#include <tuple>
 
 #include "client/ClientLink.h"
+#include "support/Cases.h"
+#include "support/ClientTree.h"
 #include "support/FakeEventLoop.h"
 #include "support/InMemoryDesktop.h"
 #include "support/RecordingMessageBoxes.h"
@@ -13,12 +14,11 @@
 namespace snoozr {
 namespace {
 
+using test::ClientMessageBox;
+using test::ImWindow;
 using test::InMemoryDesktop;
 using test::RecordedMessage;
 using Seconds = std::chrono::duration<double>;
-// window, message, wParam, lParam, text, posted
-using Message =
-    std::tuple<WindowHandle, unsigned, std::uintptr_t, std::intptr_t, std::string, bool>;
 
 const std::string kNotOpened =
     "America Online did not open an instant message window, so the instant message was not sent.";
@@ -26,17 +26,6 @@ const std::string kNotSent = "America Online did not send the instant message.";
 
 // What the scripted client does when the IM window's Send button is clicked.
 enum class OnSend { kClose, kShowMessageBox, kCloseAndShowMessageBox, kNothing };
-
-struct ImWindow {
-    WindowHandle window = kNoWindow;
-    WindowHandle textBox = kNoWindow;
-    std::vector<WindowHandle> icons;
-};
-
-struct ClientMessageBox {
-    WindowHandle window = kNoWindow;
-    WindowHandle ok = kNoWindow;  // its first button; a second one follows it
-};
 
 // The client's frame with its toolbar keyword box and MDI area, a chat room already open in it,
 // and a scripted client: a keyword run in the box opens an IM window on top of the MDI area.
@@ -50,10 +39,6 @@ class Rig {
             if (onDispatch)
                 onDispatch();
         });
-        WindowHandle parent = frame;
-        for (const char* cls : {"AOL Toolbar", "_AOL_Toolbar", "_AOL_Combobox", "Edit"})
-            parent = desktop.Add(parent, cls);
-        keywordBox = parent;
         desktop.React(keywordBox, [this](const RecordedMessage& m) {
             if (m.message != msg::kChar || m.wParam != 13 || !answerKeywords)
                 return;
@@ -61,30 +46,22 @@ class Rig {
             events.After(openDelay, [this] { OpenIm(); });
         });
         // A room with more than nine icons and its own rich controls: the wrong window to use.
-        const WindowHandle room = desktop.Add(area, "AOL Child", "Lobby");
-        for (const char* cls : {"RICHCNTL", "RICHCNTL", "_AOL_Listbox", "_AOL_Static"})
-            desktop.Add(room, cls);
-        for (int i = 0; i < 12; ++i)
-            desktop.Add(room, "_AOL_Icon");
+        std::vector<std::string_view> room = {"RICHCNTL", "RICHCNTL", "_AOL_Listbox",
+                                              "_AOL_Static"};
+        room.insert(room.end(), 12, "_AOL_Icon");
+        client.AddRoom(room);
     }
 
     // As the client builds it: a "To:" label, the message box, another rich control, icons.
     ImWindow& OpenIm() {
-        ImWindow& im = ims.emplace_back();
-        im.window = desktop.Add(area, "AOL Child", "Send Instant Message");
-        desktop.BringToTop(im.window);
-        desktop.Add(im.window, "_AOL_Static", "To:");
-        if (withTextBox) {
-            im.textBox = desktop.Add(im.window, "RICHCNTL");
-            desktop.Add(im.window, "RICHCNTL");
-        }
+        ImWindow& im = ims.emplace_back(client.AddImWindow(0, withTextBox));
         for (int i = 0; i < iconsAtOpen; ++i)
             AddIcon(im);
         return im;
     }
 
     void AddIcon(ImWindow& im) {
-        im.icons.push_back(desktop.Add(im.window, "_AOL_Icon"));
+        client.AddIcon(im);
         if (im.icons.size() != 9)
             return;
         const WindowHandle window = im.window;
@@ -100,29 +77,15 @@ class Rig {
     }
 
     ClientMessageBox AddMessageBox() {
-        ClientMessageBox box;
-        box.window = desktop.Add(kNoWindow, "#32770", "America Online");
-        desktop.BringToTop(box.window);
-        desktop.Add(box.window, "Static", "$IM_OFF is not currently signed on.");
-        if (messageBoxButtons) {
-            box.ok = desktop.Add(box.window, "Button", "OK");
-            desktop.Add(box.window, "Button", "Help");
-        }
-        messageBoxes.push_back(box);
-        return box;
+        return messageBoxes.emplace_back(client.AddMessageBox(messageBoxButtons));
     }
 
-    std::vector<Message> Log() const {
-        std::vector<Message> log;
-        for (const auto& m : desktop.Messages())
-            log.emplace_back(m.window, m.message, m.wParam, m.lParam, m.text, m.posted);
-        return log;
-    }
+    const std::vector<RecordedMessage>& Log() const { return desktop.Messages(); }
 
-    std::vector<Message> Posted() const {
-        std::vector<Message> posted;
+    std::vector<RecordedMessage> Posted() const {
+        std::vector<RecordedMessage> posted;
         for (const auto& m : Log())
-            if (std::get<5>(m))
+            if (m.posted)
                 posted.push_back(m);
         return posted;
     }
@@ -145,12 +108,11 @@ class Rig {
     std::function<void()> onDispatch;  // the client acting on every pass
 
     InMemoryDesktop desktop;
+    test::ClientTree client{desktop};
     test::FakeEventLoop events;
     test::RecordingMessageBoxes boxes;
     ClientLink link{desktop, events, boxes};
-    WindowHandle frame = desktop.Add(kNoWindow, "AOL Frame25", "America  Online");
-    WindowHandle area = desktop.Add(frame, "MDIClient");
-    WindowHandle keywordBox = kNoWindow;
+    WindowHandle keywordBox = client.AddKeywordBox();
     std::vector<std::string> keywords;  // as the client saw them on the carriage return
     std::deque<ImWindow> ims;           // every IM window opened, in order
     std::vector<ClientMessageBox> messageBoxes;
@@ -166,18 +128,19 @@ class Rig {
 
 TEST(InstantMessagesTest, SwitchImsRunTheKeywordFillTheTextAndClickTheNinthIcon) {
     struct Case {
+        const char* name;
         void (ClientLink::*send)() const;
         std::string keyword;
     };
-    const Case cases[] = {{&ClientLink::ImsOff, "aol://9293:$IM_OFF"},
-                          {&ClientLink::ImsOn, "aol://9293:$IM_ON"}};
-    for (const Case& c : cases) {
+    const Case cases[] = {{"Ims Off", &ClientLink::ImsOff, "aol://9293:$IM_OFF"},
+                          {"Ims On", &ClientLink::ImsOn, "aol://9293:$IM_ON"}};
+    snoozr::test::ForEachCase(cases, [](const Case& c) {
         Rig rig;
         (rig.link.*c.send)();
 
-        ASSERT_EQ(rig.ims.size(), 1u) << c.keyword;
+        ASSERT_EQ(rig.ims.size(), 1u);
         const ImWindow& im = rig.ims[0];
-        const std::vector<Message> expected = {
+        const std::vector<RecordedMessage> expected = {
             {rig.keywordBox, msg::kSetText, 0, 0, c.keyword, false},
             {rig.keywordBox, msg::kChar, 32, 0, "", false},
             {rig.keywordBox, msg::kChar, 13, 0, "", false},
@@ -185,17 +148,17 @@ TEST(InstantMessagesTest, SwitchImsRunTheKeywordFillTheTextAndClickTheNinthIcon)
             {im.icons[8], msg::kLButtonDown, 0, 0, "", false},
             {im.icons[8], msg::kLButtonUp, 0, 0, "", false},
         };
-        EXPECT_EQ(rig.Log(), expected) << c.keyword;
+        EXPECT_EQ(rig.Log(), expected);
         EXPECT_EQ(rig.keywords, std::vector<std::string>{c.keyword});
         EXPECT_FALSE(rig.desktop.Exists(im.window));
         EXPECT_TRUE(rig.boxes.Shown().empty());
-    }
+    });
 }
 
 TEST(InstantMessagesTest, RunKeywordNeedsTheWholeToolbarChain) {
     struct Case {
         const char* name;
-        std::vector<const char*> chain;  // from a top-level window down, first children
+        std::vector<std::string_view> chain;  // from a top-level window down, first children
         bool typed;
     };
     const Case cases[] = {
@@ -211,23 +174,20 @@ TEST(InstantMessagesTest, RunKeywordNeedsTheWholeToolbarChain) {
         {"no edit box", {"AOL Frame25", "AOL Toolbar", "_AOL_Toolbar", "_AOL_Combobox"}, false},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         InMemoryDesktop desktop;
         test::FakeEventLoop events;
         test::RecordingMessageBoxes boxes;
         ClientLink link{desktop, events, boxes};
-        WindowHandle last = kNoWindow;
-        for (const char* cls : c.chain)
-            last = desktop.Add(last, cls);
+        const WindowHandle last = test::ClientTree::AddChain(desktop, kNoWindow, c.chain);
         link.RunKeyword("aol://1722:Lobby");
-        const std::vector<unsigned> expected =
-            c.typed ? std::vector<unsigned>{msg::kSetText, msg::kChar, msg::kChar}
-                    : std::vector<unsigned>{};
-        std::vector<unsigned> got;
-        for (const auto& m : desktop.Messages()) {
-            got.push_back(m.message);
-            EXPECT_EQ(m.window, last) << c.name;
-        }
-        EXPECT_EQ(got, expected) << c.name;
+        const std::vector<RecordedMessage> expected =
+            c.typed ? std::vector<RecordedMessage>{{last, msg::kSetText, 0, 0, "aol://1722:Lobby",
+                                                    false},
+                                                   {last, msg::kChar, 32, 0, "", false},
+                                                   {last, msg::kChar, 13, 0, "", false}}
+                    : std::vector<RecordedMessage>{};
+        EXPECT_EQ(desktop.Messages(), expected);
     }
 }
 
@@ -242,18 +202,20 @@ TEST(InstantMessagesTest, WindowNotReadyIsNeverClicked) {
         {"no icons", 0, true},    {"one icon", 1, true},    {"four icons", 4, true},
         {"seven icons", 7, true}, {"eight icons", 8, true}, {"no text box", 10, false},
     };
-    for (const Case& c : cases) {
+    snoozr::test::ForEachCase(cases, [](const Case& c) {
         Rig rig;
         rig.iconsAtOpen = c.icons;
         rig.withTextBox = c.textBox;
         rig.link.ImsOff();
-        EXPECT_EQ(rig.Count(msg::kLButtonDown) + rig.Count(msg::kLButtonUp), 0) << c.name;
-        EXPECT_EQ(rig.Count(msg::kSetText), 1) << c.name;  // the keyword only
-        ASSERT_EQ(rig.boxes.Shown().size(), 1u) << c.name;
-        EXPECT_EQ(rig.boxes.Shown()[0].text, kNotOpened) << c.name;
-        EXPECT_GE(rig.events.Elapsed(), 15.0) << c.name;
-        EXPECT_TRUE(rig.desktop.Exists(rig.ims.at(0).window)) << c.name;
-    }
+        EXPECT_EQ(rig.Count(msg::kLButtonDown) + rig.Count(msg::kLButtonUp), 0);
+        EXPECT_EQ(rig.Count(msg::kSetText), 1);  // the keyword only
+        EXPECT_EQ(
+            rig.boxes.Shown(),
+            (std::vector<test::ShownBox>{{kNotOpened, "Snoozr 2.5", mb::kOk | mb::kIconStop}}));
+        EXPECT_GE(rig.events.Elapsed(), 15.0);
+        ASSERT_EQ(rig.ims.size(), 1u);
+        EXPECT_TRUE(rig.desktop.Exists(rig.ims[0].window));
+    });
 }
 
 TEST(InstantMessagesTest, IconsStillBeingAddedAreWaitedFor) {
@@ -269,7 +231,9 @@ TEST(InstantMessagesTest, IconsStillBeingAddedAreWaitedFor) {
 
     ASSERT_EQ(rig.ims.size(), 1u);
     const ImWindow& im = rig.ims[0];
-    EXPECT_EQ(rig.desktop.MessagesTo(im.icons[8]).size(), 2u);
+    EXPECT_EQ(rig.desktop.MessagesTo(im.icons[8]),
+              (std::vector<RecordedMessage>{{im.icons[8], msg::kLButtonDown, 0, 0, "", false},
+                                            {im.icons[8], msg::kLButtonUp, 0, 0, "", false}}));
     EXPECT_EQ(rig.Count(msg::kLButtonDown), 1);
     EXPECT_EQ(rig.desktop.MessagesTo(im.textBox).size(), 1u);
     EXPECT_TRUE(rig.boxes.Shown().empty());
@@ -286,22 +250,22 @@ TEST(InstantMessagesTest, ClientAnsweringLateButWithinTheBoundChangesNothing) {
         {"IM window closes 14 s after the click", Seconds(0), Seconds(14)},
         {"both late", Seconds(14), Seconds(14)},
     };
-    for (const Case& c : cases) {
+    snoozr::test::ForEachCase(cases, [](const Case& c) {
         Rig rig;
         rig.openDelay = c.openDelay;
         rig.answerDelay = c.closeDelay;
         rig.link.ImsOff();
-        ASSERT_EQ(rig.ims.size(), 1u) << c.name;
-        EXPECT_EQ(rig.desktop.MessagesTo(rig.ims[0].icons[8]).size(), 2u) << c.name;
-        EXPECT_TRUE(rig.Posted().empty()) << c.name;
-        EXPECT_TRUE(rig.boxes.Shown().empty()) << c.name;
-        EXPECT_FALSE(rig.desktop.Exists(rig.ims[0].window)) << c.name;
+        ASSERT_EQ(rig.ims.size(), 1u);
+        EXPECT_EQ(rig.desktop.MessagesTo(rig.ims[0].icons[8]).size(), 2u);
+        EXPECT_TRUE(rig.Posted().empty());
+        EXPECT_TRUE(rig.boxes.Shown().empty());
+        EXPECT_FALSE(rig.desktop.Exists(rig.ims[0].window));
         // The call ends on the pass that sees the window gone, within a poll of its closing.
         const double ended = (c.openDelay + c.closeDelay).count();
-        EXPECT_GE(rig.events.Elapsed(), ended) << c.name;
-        EXPECT_LT(rig.events.Elapsed(), ended + 0.25) << c.name;
-        EXPECT_GT(rig.events.Sleeps(), 0) << c.name;
-    }
+        EXPECT_GE(rig.events.Elapsed(), ended);
+        EXPECT_LT(rig.events.Elapsed(), ended + 0.25);
+        EXPECT_GT(rig.events.Sleeps(), 0);
+    });
 }
 
 TEST(InstantMessagesTest, ClientMessageBoxIsPressedAndTheImWindowClosed) {
@@ -323,7 +287,7 @@ TEST(InstantMessagesTest, ClientMessageBoxIsPressedAndTheImWindowClosed) {
          true, false},
         {"box without buttons", false, OnSend::kShowMessageBox, Seconds(0), false, true},
     };
-    for (const Case& c : cases) {
+    snoozr::test::ForEachCase(cases, [](const Case& c) {
         Rig rig;
         // The program's own boxes are not the client's.
         const WindowHandle ownBox = rig.desktop.Add(kNoWindow, "#32770", "Snoozr 2.5");
@@ -335,20 +299,20 @@ TEST(InstantMessagesTest, ClientMessageBoxIsPressedAndTheImWindowClosed) {
             rig.AddMessageBox();
         rig.link.ImsOff();
 
-        ASSERT_EQ(rig.messageBoxes.size(), 1u) << c.name;
-        ASSERT_EQ(rig.ims.size(), 1u) << c.name;
+        ASSERT_EQ(rig.messageBoxes.size(), 1u);
+        ASSERT_EQ(rig.ims.size(), 1u);
         const ClientMessageBox& box = rig.messageBoxes[0];
-        EXPECT_EQ(rig.desktop.MessagesTo(rig.ims[0].icons[8]).size(), 2u) << c.name;
-        std::vector<Message> expected;
+        EXPECT_EQ(rig.desktop.MessagesTo(rig.ims[0].icons[8]).size(), 2u);
+        std::vector<RecordedMessage> expected;
         if (c.buttons) {
-            expected.emplace_back(box.ok, msg::kKeyDown, 32, 0, "", true);
-            expected.emplace_back(box.ok, msg::kKeyUp, 32, 0, "", true);
+            expected.push_back({box.ok, msg::kKeyDown, 32, 0, "", true});
+            expected.push_back({box.ok, msg::kKeyUp, 32, 0, "", true});
         }
         if (c.imClosedByUs)
-            expected.emplace_back(rig.ims[0].window, msg::kClose, 0, 0, "", true);
-        EXPECT_EQ(rig.Posted(), expected) << c.name;
-        EXPECT_TRUE(rig.boxes.Shown().empty()) << c.name;
-    }
+            expected.push_back({rig.ims[0].window, msg::kClose, 0, 0, "", true});
+        EXPECT_EQ(rig.Posted(), expected);
+        EXPECT_TRUE(rig.boxes.Shown().empty());
+    });
 }
 
 TEST(InstantMessagesTest, UnansweringClientIsGivenUpOnAfterTheBound) {
@@ -364,24 +328,23 @@ TEST(InstantMessagesTest, UnansweringClientIsGivenUpOnAfterTheBound) {
         {"click sends nothing", true, true, kNotSent},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         Rig rig;
         if (!c.client)
-            rig.desktop.Remove(rig.frame);
+            rig.desktop.Remove(rig.client.frame);
         rig.answerKeywords = c.answerKeywords;
         rig.onSend = OnSend::kNothing;
         rig.link.ImsOff();
 
-        ASSERT_EQ(rig.boxes.Shown().size(), 1u) << c.name;
-        EXPECT_EQ(rig.boxes.Shown()[0].text, c.text) << c.name;
-        EXPECT_EQ(rig.boxes.Shown()[0].caption, "Snoozr 2.5") << c.name;
-        EXPECT_EQ(rig.boxes.Shown()[0].style, mb::kOk | mb::kIconStop) << c.name;
-        EXPECT_NEAR(rig.events.Elapsed(), 15.0, 0.01) << c.name;
+        EXPECT_EQ(rig.boxes.Shown(),
+                  (std::vector<test::ShownBox>{{c.text, "Snoozr 2.5", mb::kOk | mb::kIconStop}}));
+        EXPECT_NEAR(rig.events.Elapsed(), 15.0, 0.01);
         // Every pass but the last of each of the two waits slept; a few passes a second at least.
-        EXPECT_LE(rig.events.Dispatches(), rig.events.Sleeps() + 2) << c.name;
-        EXPECT_GE(rig.events.Sleeps(), 15 * 5) << c.name;
-        EXPECT_TRUE(rig.Posted().empty()) << c.name;
+        EXPECT_LE(rig.events.Dispatches(), rig.events.Sleeps() + 2);
+        EXPECT_GE(rig.events.Sleeps(), 15 * 5);
+        EXPECT_TRUE(rig.Posted().empty());
         if (!rig.ims.empty()) {
-            EXPECT_TRUE(rig.desktop.Exists(rig.ims[0].window)) << c.name;
+            EXPECT_TRUE(rig.desktop.Exists(rig.ims[0].window));
         }
     }
 }

@@ -26,13 +26,14 @@ TEST(PauseTest, RoundingOfTheStart) {
         {10.0, 1, 1.0},   {86399.8, 1, 1.2},  // across midnight it still ends on time
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE("started at " + std::to_string(c.startedAt) + " for " +
+                     std::to_string(c.seconds));
         test::FakeEventLoop events(c.startedAt);
         test::InMemoryDesktop desktop;
         test::RecordingMessageBoxes boxes;
         ClientLink link(desktop, events, boxes);
         link.Pause(c.seconds);
-        EXPECT_NEAR(events.Elapsed(), c.expectedLength, 1e-6)
-            << "started at " << c.startedAt << " for " << c.seconds;
+        EXPECT_NEAR(events.Elapsed(), c.expectedLength, 1e-6);
     }
 }
 

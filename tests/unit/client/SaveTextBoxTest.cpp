@@ -30,15 +30,17 @@ class SaveTextBoxTest : public ::testing::Test {
 
 TEST_F(SaveTextBoxTest, WritesTextAndOneLineEnd) {
     const struct {
+        const char* name;
         std::vector<std::string> writes;
         std::string expected;
     } cases[] = {
-        {{"0"}, "0\r\n"},
-        {{""}, "\r\n"},
-        {{"first, longer text", "2"}, "2\r\n"},  // emptied, not appended to
-        {{"\xBA\xB0\x91"}, "\xBA\xB0\x91\r\n"},  // bytes pass unchanged
+        {"a digit", {"0"}, "0\r\n"},
+        {"nothing", {""}, "\r\n"},
+        {"emptied, not appended to", {"first, longer text", "2"}, "2\r\n"},
+        {"bytes pass unchanged", {"\xBA\xB0\x91"}, "\xBA\xB0\x91\r\n"},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         const auto path = folder / "UpLog";
         for (const auto& text : c.writes)
             ClientLink::SaveTextBox(text, path.string());

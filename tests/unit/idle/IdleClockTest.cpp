@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "IdleRig.h"
+#include "support/Cases.h"
 
 namespace snoozr::idle::test {
 namespace {
@@ -9,29 +10,29 @@ using Lines = std::vector<std::string>;
 
 TEST(IdleClockTest, RollsOverAtSixtyMinutesAndTwentyFourHours) {
     struct Case {
+        const char* name;
         int ticks;
         std::uint32_t minutes, hours;
         std::uint64_t days;
         const char* stats;
     };
     const Case cases[] = {
-        {59, 59, 0, 0, "Idle Stats-59 Minutes - 0 Hours 0 Days "},
-        {60, 0, 1, 0, "Idle Stats-0 Minutes - 1 Hours 0 Days "},
-        {61, 1, 1, 0, "Idle Stats-1 Minutes - 1 Hours 0 Days "},
-        {1439, 59, 23, 0, "Idle Stats-59 Minutes - 23 Hours 0 Days "},
-        {1440, 0, 0, 1, "Idle Stats-0 Minutes - 0 Hours 1 Days "},
-        {1441, 1, 0, 1, "Idle Stats-1 Minutes - 0 Hours 1 Days "},
+        {"a minute short of the hour", 59, 59, 0, 0, "Idle Stats-59 Minutes - 0 Hours 0 Days "},
+        {"the hour", 60, 0, 1, 0, "Idle Stats-0 Minutes - 1 Hours 0 Days "},
+        {"a minute past the hour", 61, 1, 1, 0, "Idle Stats-1 Minutes - 1 Hours 0 Days "},
+        {"a minute short of the day", 1439, 59, 23, 0, "Idle Stats-59 Minutes - 23 Hours 0 Days "},
+        {"the day", 1440, 0, 0, 1, "Idle Stats-0 Minutes - 0 Hours 1 Days "},
+        {"a minute past the day", 1441, 1, 0, 1, "Idle Stats-1 Minutes - 0 Hours 1 Days "},
     };
-    for (const Case& c : cases) {
+    snoozr::test::ForEachCase(cases, [](const Case& c) {
         IdleRig rig;
-        rig.profile.front.clear();
-        rig.profile.end.clear();
+        rig.ClearDecorations();
         rig.StartWith("r");
         rig.TickMinutes(c.ticks);
         const IdleCounters& counters = rig.engine.Counters();
-        EXPECT_EQ(counters.minutes, c.minutes) << c.ticks << " ticks";
-        EXPECT_EQ(counters.hours, c.hours) << c.ticks << " ticks";
-        EXPECT_EQ(counters.days, c.days) << c.ticks << " ticks";
+        EXPECT_EQ(counters.minutes, c.minutes);
+        EXPECT_EQ(counters.hours, c.hours);
+        EXPECT_EQ(counters.days, c.days);
         ASSERT_GE(rig.chat.lines.size(), 2u);
         EXPECT_EQ(rig.chat.lines[rig.chat.lines.size() - 2], c.stats);
         // The view is told once a tick and never sees "60" or "24".
@@ -40,15 +41,14 @@ TEST(IdleClockTest, RollsOverAtSixtyMinutesAndTwentyFourHours) {
             ASSERT_LT(shown.minutes, 60u);
             ASSERT_LT(shown.hours, 24u);
         }
-    }
+    });
 }
 
 TEST(IdleClockTest, CountersContinueAcrossIdles) {
     IdleRig rig;
     rig.StartWith("r");
     rig.TickMinutes(3);
-    rig.engine.Stop();
-    rig.engine.ConfirmStop();
+    rig.StopIdle();
     rig.At(rig.clock.Elapsed() + 600.0);  // ten minutes off idle do not count
     rig.engine.Start();
     rig.TickMinutes(2);
@@ -76,6 +76,7 @@ TEST(IdleClockTest, CountsWholeMinutesPassedAndToleratesJitter) {
         {"asleep a day, two hours and five minutes", {93900, 93960}, {1565, 1566}},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         IdleRig rig;
         rig.StartWith("r");
         std::vector<std::uint64_t> totals;
@@ -83,17 +84,16 @@ TEST(IdleClockTest, CountsWholeMinutesPassedAndToleratesJitter) {
             const std::size_t before = rig.chat.lines.size();
             rig.TickAt(at);
             totals.push_back(TotalMinutes(rig.engine.Counters()));
-            EXPECT_EQ(rig.chat.lines.size(), before + 2) << c.what << ": two lines a tick";
+            EXPECT_EQ(rig.chat.lines.size(), before + 2) << "two lines a tick, at " << at;
         }
-        EXPECT_EQ(totals, c.totals) << c.what;
-        EXPECT_EQ(rig.view.shown.size(), c.tickTimes.size()) << c.what;
+        EXPECT_EQ(totals, c.totals);
+        EXPECT_EQ(rig.view.shown.size(), c.tickTimes.size());
     }
 }
 
 TEST(IdleClockTest, ALongSleepRollsOverInOneTick) {
     IdleRig rig;
-    rig.profile.front.clear();
-    rig.profile.end.clear();
+    rig.ClearDecorations();
     rig.StartWith("r");
     rig.TickAt(93900);  // 1 day, 2 hours and 5 minutes
     EXPECT_EQ(rig.chat.lines.back(), " IDLE REASON: r");
@@ -106,8 +106,7 @@ TEST(IdleClockTest, ANewIdleStartsAFreshMinute) {
     rig.StartWith("r");
     rig.TickAt(60);
     rig.At(90);
-    rig.engine.Stop();
-    rig.engine.ConfirmStop();
+    rig.StopIdle();
     rig.At(200);
     rig.engine.Start();
     rig.TickAt(260);
@@ -118,8 +117,7 @@ TEST(IdleClockTest, ATickAfterTheIdleEndedCountsNothing) {
     IdleRig rig;
     rig.StartWith("r");
     rig.TickAt(60);
-    rig.engine.Stop();
-    rig.engine.ConfirmStop();
+    rig.StopIdle();
     rig.journal.clear();
     rig.TickAt(120);
     EXPECT_EQ(TotalMinutes(rig.engine.Counters()), 1u);
@@ -137,14 +135,14 @@ TEST(IdleClockTest, BragStatsReportsMinutesAndHoursOnly) {
         {1440 + 125, "O\xBA\xB0\x91  Idle Stats-5 Minutes - 2 Hours \xA8\xB0\xBAO"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.ticks) + " ticks");
         IdleRig rig;
         rig.StartWith("");
         rig.TickMinutes(c.ticks);
         const IdleCounters before = rig.engine.Counters();
         EXPECT_EQ(rig.LinesOf([&] { rig.engine.BragStats(); }),
                   (Lines{"O\xBA\xB0\x91   i FeEL i HaVe To Brag My Stats \xA8\xB0\xBAO",
-                         "O\xBA\xB0\x91  iM IDLe CuZ: \xA8\xB0\xBAO", c.stats}))
-            << c.ticks << " ticks";
+                         "O\xBA\xB0\x91  iM IDLe CuZ: \xA8\xB0\xBAO", c.stats}));
         EXPECT_EQ(TotalMinutes(rig.engine.Counters()), TotalMinutes(before));
     }
 }

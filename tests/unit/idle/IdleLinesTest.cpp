@@ -14,12 +14,7 @@ const std::string kBannerBytes =
 // Every line the idle engine sends, per occasion, with the default profile (and a reason, since
 // START refuses the default one).
 TEST(IdleLinesTest, EveryLineOfTheIndexByteForByte) {
-    struct Case {
-        const char* occasion;
-        std::function<void(IdleRig&)> before;
-        std::function<void(IdleRig&)> action;
-        Lines expected;
-    };
+    using Case = ActionCase<Lines>;
     const auto idling = [](IdleRig& rig) { rig.StartWith("gone fishing"); };
     const Case cases[] = {
         {"start-up",
@@ -73,9 +68,10 @@ TEST(IdleLinesTest, EveryLineOfTheIndexByteForByte) {
          {kBannerBytes, std::string(24, ' ') + "[UNLOADED] "}},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         IdleRig rig;
         c.before(rig);
-        EXPECT_EQ(rig.LinesOf([&] { c.action(rig); }), c.expected) << c.occasion;
+        EXPECT_EQ(rig.LinesOf([&] { c.action(rig); }), c.expected);
     }
 }
 
@@ -93,16 +89,14 @@ TEST(IdleLinesTest, EmptyReasonLeavesTheLiteralsAsTheyAre) {
 
 TEST(IdleLinesTest, WithEmptyDecorationsEveryDecoratedLineIsItsBody) {
     IdleRig rig;
-    rig.profile.front.clear();
-    rig.profile.end.clear();
+    rig.ClearDecorations();
     rig.profile.handle = "Zed";
     rig.profile.stopReason = "";
     rig.StartWith("x");
     rig.TickMinutes(1);
     rig.engine.BragStats();
     rig.engine.AnnounceHandle();
-    rig.engine.Stop();
-    rig.engine.ConfirmStop();
+    rig.StopIdle();
     EXPECT_EQ(rig.chat.lines, (Lines{"STARTED IDLE", " Going idle Because ", " Reason: x",
                                      "Idle Stats-1 Minutes - 0 Hours 0 Days ", " IDLE REASON: x",
                                      " i FeEL i HaVe To Brag My Stats ", "iM IDLe CuZ: x",

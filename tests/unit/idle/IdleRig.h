@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,18 +12,6 @@
 #include "idle/IdleEngine.h"
 #include "support/FakeEventLoop.h"
 #include "support/RecordingMessageBoxes.h"
-
-namespace snoozr::test {
-
-// Boxes compare and print by their three fields, so whole lists of them can be expected.
-inline bool operator==(const ShownBox& a, const ShownBox& b) {
-    return a.text == b.text && a.caption == b.caption && a.style == b.style;
-}
-inline void PrintTo(const ShownBox& box, std::ostream* out) {
-    *out << '[' << box.caption << "] \"" << box.text << "\" style " << box.style;
-}
-
-}  // namespace snoozr::test
 
 namespace snoozr::idle::test {
 
@@ -125,9 +112,19 @@ struct IdleRig {
         for (int i = 0; i < count; ++i)
             TickAt(clock.Elapsed() + 60.0);
     }
+    // Lines bare of the decorations, to read what the engine itself says.
+    void ClearDecorations() {
+        profile.front.clear();
+        profile.end.clear();
+    }
     void StartWith(std::string reason) {
         profile.idleReason = std::move(reason);
         engine.Start();
+    }
+    // STOP, then "K im done" in its dialog: the idle ends.
+    void StopIdle() {
+        engine.Stop();
+        engine.ConfirmStop();
     }
     // What `action` sends, and only that.
     std::vector<std::string> LinesOf(const std::function<void()>& action) {
@@ -135,6 +132,15 @@ struct IdleRig {
         action();
         return chat.lines;
     }
+};
+
+// One action on a fresh rig: what is done before it, the action, and what it should give.
+template <class Expected>
+struct ActionCase {
+    const char* name;
+    std::function<void(IdleRig&)> before;
+    std::function<void(IdleRig&)> action;
+    Expected expected;
 };
 
 inline std::uint64_t TotalMinutes(const IdleCounters& counters) {

@@ -10,7 +10,7 @@ using snoozr::test::ShownBox;
 // Only the untouched default, exactly as it stands, keeps START from starting.
 TEST(IdleStartStopTest, StartRefusesOnlyTheUntouchedReason) {
     struct Case {
-        const char* reason;
+        const char* reason;  // also the case's name
         bool refused;
     };
     const Case cases[] = {
@@ -22,6 +22,7 @@ TEST(IdleStartStopTest, StartRefusesOnlyTheUntouchedReason) {
         {"REASON", false},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE('"' + std::string(c.reason) + '"');
         IdleRig rig;
         rig.StartWith(c.reason);
         if (c.refused) {
@@ -30,11 +31,13 @@ TEST(IdleStartStopTest, StartRefusesOnlyTheUntouchedReason) {
                                               "Snoozr 2.5", mb::kOk}}));
             EXPECT_TRUE(rig.journal.empty()) << "a refused START changes nothing";
         } else {
-            EXPECT_TRUE(rig.boxes.Shown().empty()) << '"' << c.reason << '"';
-            EXPECT_TRUE(rig.timer.IsEnabled()) << '"' << c.reason << '"';
-            ASSERT_EQ(rig.chat.lines.size(), 3u) << '"' << c.reason << '"';
-            EXPECT_EQ(rig.chat.lines[2],
-                      "O\xBA\xB0\x91   Reason: " + std::string(c.reason) + "\xA8\xB0\xBAO");
+            EXPECT_TRUE(rig.boxes.Shown().empty());
+            EXPECT_TRUE(rig.timer.IsEnabled());
+            EXPECT_EQ(rig.chat.lines,
+                      (std::vector<std::string>{
+                          "O\xBA\xB0\x91  STARTED IDLE\xA8\xB0\xBAO",
+                          "O\xBA\xB0\x91   Going idle Because \xA8\xB0\xBAO",
+                          "O\xBA\xB0\x91   Reason: " + std::string(c.reason) + "\xA8\xB0\xBAO"}));
         }
     }
 }
@@ -55,31 +58,25 @@ TEST(IdleStartStopTest, StopAndBragWithoutARunningIdleOnlyShowTheirBox) {
     };
     for (const Case& c : cases) {
         for (bool afterAnIdle : {false, true}) {
+            SCOPED_TRACE(std::string(c.what) + (afterAnIdle ? " after an idle" : " before any"));
             IdleRig rig;
             if (afterAnIdle) {
                 rig.StartWith("out");
                 rig.TickMinutes(1);
-                rig.engine.Stop();
-                rig.engine.ConfirmStop();
+                rig.StopIdle();
                 rig.journal.clear();
             }
             c.action(rig.engine);
-            EXPECT_EQ(rig.boxes.Shown(), (std::vector<ShownBox>{{c.box, "Snoozr 2.5", mb::kOk}}))
-                << c.what << (afterAnIdle ? " after an idle" : " before any");
-            EXPECT_TRUE(rig.journal.empty()) << c.what;
-            EXPECT_FALSE(rig.timer.IsEnabled()) << c.what;
+            EXPECT_EQ(rig.boxes.Shown(), (std::vector<ShownBox>{{c.box, "Snoozr 2.5", mb::kOk}}));
+            EXPECT_TRUE(rig.journal.empty());
+            EXPECT_FALSE(rig.timer.IsEnabled());
         }
     }
 }
 
 // The order of steps across the timer, the windows and the chat, per handler.
 TEST(IdleStartStopTest, StepsComeInTheirOrder) {
-    struct Case {
-        const char* handler;
-        std::function<void(IdleRig&)> before;
-        std::function<void(IdleRig&)> action;
-        Journal expected;
-    };
+    using Case = ActionCase<Journal>;
     const Case cases[] = {
         {"START",
          [](IdleRig&) {},
@@ -104,14 +101,14 @@ TEST(IdleStartStopTest, StepsComeInTheirOrder) {
           "chat  IDLE REASON: r"}},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         IdleRig rig;
-        rig.profile.front.clear();
-        rig.profile.end.clear();
+        rig.ClearDecorations();
         rig.profile.stopReason = "back";
         c.before(rig);
         rig.journal.clear();
         c.action(rig);
-        EXPECT_EQ(rig.journal, c.expected) << c.handler;
+        EXPECT_EQ(rig.journal, c.expected);
     }
 }
 
@@ -143,11 +140,14 @@ TEST(IdleStartStopTest, StartTwiceRepeatsTheLinesAndKeepsTheMinuteUnderWay) {
 
 TEST(IdleStartStopTest, ExitAsksAndOnYesSaysGoodbyeWithoutStoppingTheIdle) {
     struct Case {
+        const char* name;
         int answer;
         bool exits;
         std::size_t lines;
     };
-    for (const Case& c : {Case{mb::kAnswerYes, true, 2}, Case{mb::kAnswerNo, false, 0}}) {
+    for (const Case& c :
+         {Case{"Yes", mb::kAnswerYes, true, 2}, Case{"No", mb::kAnswerNo, false, 0}}) {
+        SCOPED_TRACE(c.name);
         IdleRig rig;
         rig.StartWith("r");
         rig.journal.clear();

@@ -19,8 +19,10 @@ TEST(DecorationPiecesTest, EveryPieceHasItsLength) {
     const std::vector<std::size_t> lengths{14, 20, 20, 11, 9,  5,  13, 10, 12, 12, 10, 9, 12, 9, 8,
                                            10, 17, 12, 7,  24, 12, 12, 3,  7,  8,  8,  7, 9,  6, 5};
     ASSERT_EQ(kDecorationPieces.size(), lengths.size());
-    for (std::size_t i = 0; i < lengths.size(); ++i)
-        EXPECT_EQ(kDecorationPieces[i].size(), lengths[i]) << "piece " << i + 1;
+    for (std::size_t i = 0; i < lengths.size(); ++i) {
+        SCOPED_TRACE("piece " + std::to_string(i + 1));
+        EXPECT_EQ(kDecorationPieces[i].size(), lengths[i]);
+    }
 }
 
 TEST(DecorationPiecesTest, PiecesHoldTheirExactBytes) {
@@ -39,16 +41,20 @@ TEST(DecorationPiecesTest, PiecesHoldTheirExactBytes) {
         {28, Bytes({0x95, 0xB7, 0x88, 0x5C, 0x2E, 0xB7, 0x88, 0xB7, 0x95})},
         {30, Bytes({0xB7, 0xF7, 0xB1, 0xA6, 0x5B})},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(kDecorationPieces[c.number - 1], c.bytes) << "piece " << c.number;
+    for (const Case& c : cases) {
+        SCOPED_TRACE("piece " + std::to_string(c.number));
+        EXPECT_EQ(kDecorationPieces[c.number - 1], c.bytes);
+    }
 }
 
 TEST(DecorationPiecesTest, CharactersAreTwelveSingleBytesInOrder) {
     const std::string expected =
         Bytes({0xBF, 0xE2, 0xE5, 0xE4, 0x62, 0xE7, 0x64, 0xEB, 0xEA, 0xE9, 0xEE, 0xD8});
     ASSERT_EQ(kDecorationCharacters.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i)
-        EXPECT_EQ(kDecorationCharacters[i], std::string(1, expected[i])) << "character " << i + 1;
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        SCOPED_TRACE("character " + std::to_string(i + 1));
+        EXPECT_EQ(kDecorationCharacters[i], std::string(1, expected[i]));
+    }
 }
 
 TEST(DecorationPiecesTest, ExampleComposesFromPiece23Character2Piece24) {

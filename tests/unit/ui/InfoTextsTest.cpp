@@ -38,9 +38,10 @@ TEST(InfoTextsTest, WindowsHoldTheirTexts) {
         {kForm10, "Command1", "K iM DoNe"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.window.name) + " " + (c.control ? c.control : "caption"));
         const std::string actual =
             c.control != nullptr ? TextOf(c.window, c.control) : std::string(c.window.caption);
-        EXPECT_EQ(actual, c.text) << c.window.name << " " << (c.control ? c.control : "caption");
+        EXPECT_EQ(actual, c.text);
     }
     EXPECT_EQ(TextOf(kForm9, "Label1").size(), 334u);
     EXPECT_EQ(TextOf(kForm9, "Label2").size(), 26u);

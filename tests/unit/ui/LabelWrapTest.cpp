@@ -39,8 +39,10 @@ TEST(LabelWrapTest, BreaksBeforeTheWordThatDoesNotFit) {
         {"blanks only", "    ", 10, ""},
         {"empty", "", 10, ""},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(WrapLabelText(c.text, c.width, Characters), c.wrapped) << c.what;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(WrapLabelText(c.text, c.width, Characters), c.wrapped);
+    }
 }
 
 TEST(LabelWrapTest, ContactTextPutsEveryItemOnLinesOfItsOwn) {

@@ -9,6 +9,8 @@
 
 #include "UploadFakes.h"
 #include "client/ClientLink.h"
+#include "support/Cases.h"
+#include "support/ClientTree.h"
 #include "support/FakeEventLoop.h"
 #include "support/FakeTimerSwitch.h"
 #include "support/InMemoryDesktop.h"
@@ -59,13 +61,7 @@ struct ChatLine {
 // window over it.
 struct World {
     explicit World(bool uploading = true) {
-        const WindowHandle frame = desktop.Add(kNoWindow, "AOL Frame25", "America  Online");
-        const WindowHandle area = desktop.Add(frame, "MDIClient");
-        const WindowHandle room = desktop.Add(area, "AOL Child", "Lobby");
-        desktop.Add(room, "RICHCNTL");
-        const WindowHandle input = desktop.Add(room, "RICHCNTL");
-        for (const char* cls : {"_AOL_Listbox", "_AOL_Icon", "_AOL_Static"})
-            desktop.Add(room, cls);
+        const WindowHandle input = client.AddChatRoom().input;
         desktop.React(input, [this, input](const snoozr::test::RecordedMessage& m) {
             if (m.message != msg::kChar || m.wParam != 13)
                 return;
@@ -77,9 +73,9 @@ struct World {
     }
 
     void StartUpload() {
-        upload = desktop.Add(kNoWindow, "_AOL_Modal", "File Transfer - 43%");
-        desktop.Add(upload, "_AOL_Static", "Uploading report.txt");
-        timeText = desktop.Add(upload, "_AOL_Static", "About 12 minutes");
+        const snoozr::test::UploadWindow window = client.AddUploadWindow("File Transfer - 43%");
+        upload = window.window;
+        timeText = window.children.at(1);
     }
     void EndUpload() {
         desktop.Remove(upload);
@@ -98,16 +94,17 @@ struct World {
             return timer1.IsEnabled() ? "Watching" : "Stale";
         return "?";
     }
-    void ExpectDisplayReset(const char* name) const {
-        EXPECT_EQ(view.Text(C::Label1), "File: ") << name;
-        EXPECT_EQ(view.Text(C::Label2), "Minutes Left: na") << name;
-        EXPECT_EQ(view.Text(C::Label3), "na%") << name;
-        EXPECT_EQ(view.Text(C::Label4), "0") << name;
-        EXPECT_EQ(view.BarValue(), 0) << name;
+    void ExpectDisplayReset() const {
+        EXPECT_EQ(view.Text(C::Label1), "File: ");
+        EXPECT_EQ(view.Text(C::Label2), "Minutes Left: na");
+        EXPECT_EQ(view.Text(C::Label3), "na%");
+        EXPECT_EQ(view.Text(C::Label4), "0");
+        EXPECT_EQ(view.BarValue(), 0);
     }
 
     TempFolder folder;
     snoozr::test::InMemoryDesktop desktop;
+    snoozr::test::ClientTree client{desktop};
     snoozr::test::FakeEventLoop events;
     snoozr::test::RecordingMessageBoxes boxes;
     ClientLink link{desktop, events, boxes};
@@ -190,6 +187,7 @@ TEST(UploadCompanionTest, StateTransitions) {
          true},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         World world(c.uploading);
         for (Act act : c.acts) {
             switch (act) {
@@ -207,15 +205,15 @@ TEST(UploadCompanionTest, StateTransitions) {
                     break;
             }
         }
-        EXPECT_EQ(world.State(), c.state) << c.name;
+        EXPECT_EQ(world.State(), c.state);
         if (c.shows) {
-            EXPECT_EQ(world.UploadShows(), *c.shows) << c.name;
+            EXPECT_EQ(world.UploadShows(), *c.shows);
         }
-        EXPECT_EQ(world.boxes.Shown().size(), c.notices) << c.name;
+        EXPECT_EQ(world.boxes.Shown().size(), c.notices);
         if (c.reset)
-            world.ExpectDisplayReset(c.name);
-        EXPECT_TRUE(world.lines.empty()) << c.name;
-        EXPECT_EQ(world.view.ProgramEnds(), 0) << c.name;
+            world.ExpectDisplayReset();
+        EXPECT_TRUE(world.lines.empty());
+        EXPECT_EQ(world.view.ProgramEnds(), 0);
     }
 }
 
@@ -258,21 +256,21 @@ TEST(UploadCompanionTest, LaterTicks) {
          "File: ", "Minutes Left: na", "na%", "0", 0, true},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         World world;
         world.companion.Label5_Click();
         world.companion.Timer1_Timer();
         world.SetCaption(c.caption);
         world.desktop.SetCaption(world.timeText, c.timeText);
         world.companion.Timer1_Timer();
-        EXPECT_EQ(world.view.Text(C::Label1), c.label1) << c.name;
-        EXPECT_EQ(world.view.Text(C::Label2), c.label2) << c.name;
-        EXPECT_EQ(world.view.Text(C::Label3), c.label3) << c.name;
-        EXPECT_EQ(world.view.Text(C::Label4), c.label4) << c.name;
-        EXPECT_EQ(world.view.BarValue(), c.bar) << c.name;
-        EXPECT_EQ(world.State(), c.completes ? "Stale" : "Watching") << c.name;
+        EXPECT_EQ(world.view.Text(C::Label1), c.label1);
+        EXPECT_EQ(world.view.Text(C::Label2), c.label2);
+        EXPECT_EQ(world.view.Text(C::Label3), c.label3);
+        EXPECT_EQ(world.view.Text(C::Label4), c.label4);
+        EXPECT_EQ(world.view.BarValue(), c.bar);
+        EXPECT_EQ(world.State(), c.completes ? "Stale" : "Watching");
         EXPECT_EQ(ReadFile(world.folder.Path() / "UpLog"),
-                  c.completes ? std::optional("1\r\n"s) : std::nullopt)
-            << c.name;
+                  c.completes ? std::optional("1\r\n"s) : std::nullopt);
     }
 }
 
@@ -316,22 +314,22 @@ TEST(UploadCompanionTest, ClosingSequence) {
         {"while watching: the upload window comes back first", true, {0, 6, 0, 9}},
         {"while ready: the upload window is left alone", false, {}},
     };
-    for (const auto& c : cases) {
+    snoozr::test::ForEachCase(cases, [](const auto& c) {
         World world;
         if (c.watching)
             world.companion.Label5_Click();
         world.boxes.Answer(mb::kAnswerYes);
         world.companion.Label6_Click();
-        ASSERT_EQ(world.lines.size(), 2u) << c.name;
-        EXPECT_EQ(world.lines[0].text, "UpChAt By: Brix") << c.name;
-        EXPECT_EQ(world.lines[1].text, "Snoozr 1.0 [Unloaded]") << c.name;
-        EXPECT_DOUBLE_EQ(world.lines[1].at - world.lines[0].at, 1.0) << c.name;
-        EXPECT_EQ(world.lines[0].uploadShows, c.shows.size()) << c.name;
-        EXPECT_TRUE(world.lines[0].countFileWritten) << c.name;
-        EXPECT_EQ(ReadFile(world.folder.Path() / "upLog"), "0\r\n") << c.name;
-        EXPECT_EQ(world.UploadShows(), c.shows) << c.name;
-        EXPECT_EQ(world.view.ProgramEnds(), 1) << c.name;
-    }
+        ASSERT_EQ(world.lines.size(), 2u);
+        EXPECT_EQ(world.lines[0].text, "UpChAt By: Brix");
+        EXPECT_EQ(world.lines[1].text, "Snoozr 1.0 [Unloaded]");
+        EXPECT_DOUBLE_EQ(world.lines[1].at - world.lines[0].at, 1.0);
+        EXPECT_EQ(world.lines[0].uploadShows, c.shows.size());
+        EXPECT_TRUE(world.lines[0].countFileWritten);
+        EXPECT_EQ(ReadFile(world.folder.Path() / "upLog"), "0\r\n");
+        EXPECT_EQ(world.UploadShows(), c.shows);
+        EXPECT_EQ(world.view.ProgramEnds(), 1);
+    });
 }
 
 TEST(UploadCompanionTest, EventsInsideTheClosingPause) {
@@ -355,7 +353,7 @@ TEST(UploadCompanionTest, EventsInsideTheClosingPause) {
 
 TEST(UploadCompanionTest, ClosingWithoutAChatRoomStillEnds) {
     World world;
-    world.desktop.Remove(world.desktop.FindTopLevel("AOL Frame25", std::nullopt));
+    world.desktop.Remove(world.client.frame);
     world.companion.Form_Unload();
     EXPECT_TRUE(world.lines.empty());
     EXPECT_EQ(ReadFile(world.folder.Path() / "upLog"), "0\r\n");

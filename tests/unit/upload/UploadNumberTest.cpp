@@ -50,9 +50,10 @@ TEST(UploadNumberTest, NumbersAndTheBarValueTheyGive) {
         {"\xBD", -1},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.text));
         const auto bar = BarValueOf(c.text);
-        EXPECT_EQ(IsUploadNumber(c.text), c.bar >= 0) << '"' << c.text << '"';
-        EXPECT_EQ(bar ? int{*bar} : -1, c.bar) << '"' << c.text << '"';
+        EXPECT_EQ(IsUploadNumber(c.text), c.bar >= 0);
+        EXPECT_EQ(bar ? int{*bar} : -1, c.bar);
     }
 }
 

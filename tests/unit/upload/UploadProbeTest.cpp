@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "UploadFakes.h"
+#include "support/ClientTree.h"
 #include "support/FakeTimerSwitch.h"
 #include "support/InMemoryDesktop.h"
 #include "support/RecordingMessageBoxes.h"
@@ -18,14 +19,25 @@ namespace snoozr::upload {
 namespace {
 
 using namespace std::string_literals;
+using snoozr::test::Child;
+using snoozr::test::ClientTree;
 using snoozr::test::InMemoryDesktop;
 using snoozr::test::RecordingMessageBoxes;
-
-using Child = std::pair<std::string, std::string>;  // class, text
 
 Child Static(std::string text) {
     return {"_AOL_Static", std::move(text)};
 }
+
+// The probe over a desktop of the given kind, with its boxes and poll.
+template <class Desktop = InMemoryDesktop>
+struct Probed {
+    template <class... Arguments>
+    explicit Probed(Arguments&&... arguments) : desktop(std::forward<Arguments>(arguments)...) {}
+    Desktop desktop;
+    RecordingMessageBoxes boxes;
+    snoozr::test::FakeTimerSwitch poll;
+    UploadProbe probe{desktop, boxes, poll};
+};
 
 const std::vector<Child> kReport = {Static("Uploading report.txt"), Static("About 12 minutes")};
 const std::string kCaption = "File Transfer - 43%";
@@ -103,32 +115,28 @@ TEST(UploadProbeTest, ReadsTheUploadWindow) {
          {"43", "12", kName}},
     };
     for (const auto& c : cases) {
-        InMemoryDesktop desktop;
-        RecordingMessageBoxes boxes;
-        snoozr::test::FakeTimerSwitch poll;
-        desktop.Add(kNoWindow, "_AOL_Modeless", "File Transfer - 7%");
-        if (c.caption) {
-            const WindowHandle upload = desktop.Add(kNoWindow, "_AOL_Modal", *c.caption);
-            for (const auto& [cls, text] : c.children)
-                desktop.Add(upload, cls, text);
-        }
-        const UploadProbe probe(desktop, boxes, poll);
-        const UploadStatus status = probe.ReadUploadStatus();
-        EXPECT_EQ(status.Percent, c.expected.Percent) << c.name;
-        EXPECT_EQ(status.MinutesLeft, c.expected.MinutesLeft) << c.name;
-        EXPECT_EQ(status.FileName, c.expected.FileName) << c.name;
-        EXPECT_EQ(probe.ReadUploadWindow().has_value(), c.caption.has_value()) << c.name;
+        SCOPED_TRACE(c.name);
+        Probed<> world;
+        ClientTree client(world.desktop);
+        world.desktop.Add(kNoWindow, "_AOL_Modeless", "File Transfer - 7%");
+        if (c.caption)
+            client.AddUploadWindow(*c.caption, c.children);
+        const UploadStatus status = world.probe.ReadUploadStatus();
+        EXPECT_EQ(status.Percent, c.expected.Percent);
+        EXPECT_EQ(status.MinutesLeft, c.expected.MinutesLeft);
+        EXPECT_EQ(status.FileName, c.expected.FileName);
+        EXPECT_EQ(world.probe.ReadUploadWindow().has_value(), c.caption.has_value());
     }
 }
 
 TEST(UploadProbeTest, StaticsAreNotReadForACaptionWithoutAnUpload) {
-    InMemoryDesktop desktop;
-    RecordingMessageBoxes boxes;
-    snoozr::test::FakeTimerSwitch poll;
-    const WindowHandle upload = desktop.Add(kNoWindow, "_AOL_Modal", "America Online");
-    desktop.Add(upload, "_AOL_Static", "Uploading report.txt");
-    UploadProbe(desktop, boxes, poll).ReadUploadStatus();
-    for (const auto& message : desktop.Messages())
+    Probed<> world;
+    const WindowHandle upload =
+        ClientTree(world.desktop)
+            .AddUploadWindow("America Online", {Static("Uploading report.txt")})
+            .window;
+    world.probe.ReadUploadStatus();
+    for (const auto& message : world.desktop.Messages())
         EXPECT_EQ(message.window, upload);
 }
 
@@ -166,14 +174,13 @@ TEST(UploadProbeTest, WindowTextIsAlwaysTheBufferAskedFor) {
          std::string(kMaxWindowText + 1, '\0')},
     };
     for (const auto& c : cases) {
-        HostileDesktop desktop;
-        RecordingMessageBoxes boxes;
-        snoozr::test::FakeTimerSwitch poll;
-        const WindowHandle window = desktop.Add(kNoWindow, "_AOL_Static");
-        desktop.reported = c.reported;
-        desktop.handedBack = c.handedBack;
-        EXPECT_EQ(UploadProbe(desktop, boxes, poll).ReadWindowText(window), c.expected) << c.name;
-        EXPECT_EQ(desktop.requested, std::vector<std::size_t>{c.bufferAsked}) << c.name;
+        SCOPED_TRACE(c.name);
+        Probed<HostileDesktop> world;
+        const WindowHandle window = world.desktop.Add(kNoWindow, "_AOL_Static");
+        world.desktop.reported = c.reported;
+        world.desktop.handedBack = c.handedBack;
+        EXPECT_EQ(world.probe.ReadWindowText(window), c.expected);
+        EXPECT_EQ(world.desktop.requested, std::vector<std::size_t>{c.bufferAsked});
     }
 }
 
@@ -219,21 +226,18 @@ TEST(UploadProbeTest, TextChangingWhileReadIsReadAgainAFewTimesAtMost) {
         {"keeps changing", {"a", "bb", "ccc", "dddd", "eeeee"}, "ddd\0"s, {2, 3, 4}},
     };
     for (const auto& c : cases) {
-        ChangingDesktop desktop(c.captions);
-        RecordingMessageBoxes boxes;
-        snoozr::test::FakeTimerSwitch poll;
-        const WindowHandle window = desktop.Add(kNoWindow, "_AOL_Modal");
-        EXPECT_EQ(UploadProbe(desktop, boxes, poll).ReadWindowText(window), c.expected) << c.name;
-        EXPECT_EQ(desktop.requested, c.buffersAsked) << c.name;
+        SCOPED_TRACE(c.name);
+        Probed<ChangingDesktop> world(c.captions);
+        const WindowHandle window = world.desktop.Add(kNoWindow, "_AOL_Modal");
+        EXPECT_EQ(world.probe.ReadWindowText(window), c.expected);
+        EXPECT_EQ(world.desktop.requested, c.buffersAsked);
     }
 }
 
 TEST(UploadProbeTest, HandleZeroGivesOneNulWithoutAnyMessage) {
-    HostileDesktop desktop;
-    RecordingMessageBoxes boxes;
-    snoozr::test::FakeTimerSwitch poll;
-    EXPECT_EQ(UploadProbe(desktop, boxes, poll).ReadWindowText(kNoWindow), "\0"s);
-    EXPECT_TRUE(desktop.requested.empty());
+    Probed<HostileDesktop> world;
+    EXPECT_EQ(world.probe.ReadWindowText(kNoWindow), "\0"s);
+    EXPECT_TRUE(world.desktop.requested.empty());
 }
 
 TEST(UploadProbeTest, HidesAndShowsTheFirstModalWindowWhateverItsCaption) {
@@ -252,29 +256,24 @@ TEST(UploadProbeTest, HidesAndShowsTheFirstModalWindowWhateverItsCaption) {
         {"show without a window: nothing", false, Op::Show, {}, false, false},
     };
     for (const auto& c : cases) {
-        InMemoryDesktop desktop;
-        RecordingMessageBoxes boxes;
-        snoozr::test::FakeTimerSwitch poll;
-        const WindowHandle other = desktop.Add(kNoWindow, "AOL Frame25", "America Online");
+        SCOPED_TRACE(c.name);
+        Probed<> world;
+        ClientTree client(world.desktop, ClientTree::Area::kNone);
         const WindowHandle first =
-            c.window ? desktop.Add(kNoWindow, "_AOL_Modal", "America Online") : kNoWindow;
+            c.window ? client.AddUploadWindow("America Online", {}).window : kNoWindow;
         const WindowHandle second =
-            c.window ? desktop.Add(kNoWindow, "_AOL_Modal", "File Transfer - 43%") : kNoWindow;
-        const UploadProbe probe(desktop, boxes, poll);
-        c.op == Op::Hide ? probe.HideUploadWindow() : probe.ShowUploadWindow();
-        EXPECT_TRUE(desktop.ShowCommands(other).empty()) << c.name;
+            c.window ? client.AddUploadWindow("File Transfer - 43%", {}).window : kNoWindow;
+        c.op == Op::Hide ? world.probe.HideUploadWindow() : world.probe.ShowUploadWindow();
+        EXPECT_TRUE(world.desktop.ShowCommands(client.frame).empty());
         if (c.window) {
-            EXPECT_EQ(desktop.ShowCommands(first), c.shows) << c.name;
-            EXPECT_TRUE(desktop.ShowCommands(second).empty()) << c.name;
+            EXPECT_EQ(world.desktop.ShowCommands(first), c.shows);
+            EXPECT_TRUE(world.desktop.ShowCommands(second).empty());
         }
-        EXPECT_EQ(poll.IsEnabled(), c.pollOn) << c.name;
-        ASSERT_EQ(boxes.Shown().size(), c.notice ? 1u : 0u) << c.name;
-        if (c.notice) {
-            EXPECT_EQ(boxes.Shown()[0].text,
-                      "Please do not activate the upchat unless you are uploading!");
-            EXPECT_EQ(boxes.Shown()[0].caption, "Notice");
-            EXPECT_EQ(boxes.Shown()[0].style, 16u);
-        }
+        EXPECT_EQ(world.poll.IsEnabled(), c.pollOn);
+        using Boxes = std::vector<snoozr::test::ShownBox>;
+        const Boxes notice{
+            {"Please do not activate the upchat unless you are uploading!", "Notice", 16u}};
+        EXPECT_EQ(world.boxes.Shown(), c.notice ? notice : Boxes{});
     }
 }
 

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <sstream>
 
 namespace snoozr::wine {
@@ -183,6 +184,7 @@ void SendMouse(DWORD flags) {
     SendInput(1, &input, sizeof(input));
 }
 
+// Each button's up flag is twice its down flag.
 DWORD DownFlag(Button button) {
     switch (button) {
         case Button::kRight:
@@ -193,16 +195,11 @@ DWORD DownFlag(Button button) {
             return MOUSEEVENTF_LEFTDOWN;
     }
 }
-
+static_assert(MOUSEEVENTF_LEFTUP == 2 * MOUSEEVENTF_LEFTDOWN &&
+              MOUSEEVENTF_RIGHTUP == 2 * MOUSEEVENTF_RIGHTDOWN &&
+              MOUSEEVENTF_MIDDLEUP == 2 * MOUSEEVENTF_MIDDLEDOWN);
 DWORD UpFlag(Button button) {
-    switch (button) {
-        case Button::kRight:
-            return MOUSEEVENTF_RIGHTUP;
-        case Button::kMiddle:
-            return MOUSEEVENTF_MIDDLEUP;
-        default:
-            return MOUSEEVENTF_LEFTUP;
-    }
+    return 2 * DownFlag(button);
 }
 
 }  // namespace
@@ -239,6 +236,12 @@ void DoubleClick(HWND window, POINT client) {
     Sleep(30);
 }
 
+void ClickCentre(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    Click(window, {client.right / 2, client.bottom / 2});
+}
+
 void PressKey(WORD virtualKey) {
     INPUT keys[2] = {};
     keys[0].type = keys[1].type = INPUT_KEYBOARD;
@@ -273,6 +276,13 @@ void TypeText(std::string_view text) {
         Sleep(10);
     }
     Sleep(30);
+}
+
+void TypeOver(HWND textBox, std::string_view text) {
+    ClickCentre(textBox);
+    PressKey(VK_END);
+    PressKeyWith(VK_SHIFT, VK_HOME);
+    TypeText(text);
 }
 
 bool SaveScreenshot(const std::filesystem::path& bmpPath) {
@@ -375,6 +385,30 @@ std::vector<StandInEvent> StandIn::Events() const {
                           line.substr(second + 1)});
     }
     return events;
+}
+
+std::vector<StandInEvent> StandIn::EventsOtherThan(
+    std::initializer_list<std::string_view> kinds) const {
+    std::vector<StandInEvent> events = Events();
+    std::erase_if(events, [&](const StandInEvent& e) {
+        return std::find(kinds.begin(), kinds.end(), e.event) != kinds.end();
+    });
+    return events;
+}
+
+std::vector<StandInEvent> SwitchImEvents(std::initializer_list<std::string_view> names) {
+    std::vector<StandInEvent> events;
+    for (const std::string_view name : names) {
+        const std::string to(name);
+        events.push_back({"keyword", "", "aol://9293:" + to});
+        events.push_back({"im", to, "=)"});
+        events.push_back({"im-closed", to, "sent"});
+    }
+    return events;
+}
+
+void PrintTo(const StandInEvent& event, std::ostream* out) {
+    *out << '{' << event.event << ", \"" << event.where << "\", \"" << event.bytes << "\"}";
 }
 
 std::vector<std::string> StandIn::ChatLines() const {

@@ -7,6 +7,8 @@
 
 #include <filesystem>
 #include <functional>
+#include <initializer_list>
+#include <iosfwd>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -72,11 +74,15 @@ void Press(HWND window, POINT client, Button button = Button::kLeft);
 void Release(Button button = Button::kLeft);
 void Click(HWND window, POINT client, Button button = Button::kLeft);
 void DoubleClick(HWND window, POINT client);
+// A click at the centre of a window's (a control's) client area.
+void ClickCentre(HWND window);
 void PressKey(WORD virtualKey);
 // Presses a key while `modifier` (VK_SHIFT, VK_CONTROL, VK_MENU) is held down.
 void PressKeyWith(WORD modifier, WORD virtualKey);
 // Types text (code page 1252 bytes) into whatever has the keyboard focus, a key per character.
 void TypeText(std::string_view text);
+// Clicks into a text box, selects its whole text and types over it.
+void TypeOver(HWND textBox, std::string_view text);
 
 // Saves the whole screen as a 24-bit BMP file; false when it could not be written.
 bool SaveScreenshot(const std::filesystem::path& bmpPath);
@@ -94,7 +100,16 @@ struct StandInEvent {
     std::string event;
     std::string where;
     std::string bytes;
+
+    bool operator==(const StandInEvent&) const = default;
 };
+
+// {keyword, "", "aol://9293:$IM_OFF"}: how gtest shows an event.
+void PrintTo(const StandInEvent& event, std::ostream* out);
+
+// What the stand-in logs as the program's instant-message switches go out to these names
+// ("$IM_OFF", "$IM_ON"), in order: each one's keyword, its "=)" and its window closed once sent.
+std::vector<StandInEvent> SwitchImEvents(std::initializer_list<std::string_view> names);
 
 // The stand-in chat client, started with its log in a fresh folder.
 class StandIn {
@@ -104,6 +119,8 @@ class StandIn {
     const std::filesystem::path& Folder() const { return folder_; }
 
     std::vector<StandInEvent> Events() const;
+    // Every event but those of these kinds ("ready", "chat", ...), in order.
+    std::vector<StandInEvent> EventsOtherThan(std::initializer_list<std::string_view> kinds) const;
     // It has logged an event of this kind.
     bool Logged(std::string_view event) const;
     // Its windows exist: it logged that it is ready.
@@ -132,6 +149,7 @@ class Snoozr {
   public:
     explicit Snoozr(const std::filesystem::path& workDir);
     Process& Proc() { return process_; }
+    const Process& Proc() const { return process_; }
     DWORD ProcessId() const { return process_.Id(); }
     // A window of the program by caption (visible ones only when asked).
     HWND Window(const std::string& caption, bool visibleOnly = false) const;

@@ -8,11 +8,16 @@
 
 #include <filesystem>
 #include <optional>
+#include <ostream>
 #include <string>
 
+#include "ui/layout/Layouts.h"
+#include "wine/support/ProgramDriver.h"
 #include "wine/support/WineHarness.h"
 
 namespace snoozr::ui::test {
+
+using wine::kWindowWait;
 
 // The lines the stand-in receives while the program loads and unloads.
 inline const std::string kBanner =
@@ -22,15 +27,25 @@ inline const std::string kLoaded = std::string(25, ' ') + "[LOADED] ";
 inline const std::string kUnloaded = std::string(24, ' ') + "[UNLOADED] ";
 inline const std::string kDownloadStart = std::string(7, ' ') + "Download At ";
 
-// Hiding a framed window takes Wine up to two seconds without a window manager.
-constexpr DWORD kWindowWait = 10000;
-
 // The screen, saved beside the test programs in screenshots/NAME.bmp, to be looked at.
 inline void Screenshot(const std::string& name) {
     const std::filesystem::path folder = wine::BinDir() / "screenshots";
     std::filesystem::create_directories(folder);
     EXPECT_TRUE(wine::SaveScreenshot(folder / (name + ".bmp")));
 }
+
+// The ways a user asks the main window's exit question.
+struct ExitTrigger {
+    const char* name;
+    void (*ask)(const wine::ProgramDriver& driver);
+};
+inline void PrintTo(const ExitTrigger& trigger, std::ostream* out) {
+    *out << trigger.name;
+}
+inline const ExitTrigger kExitByHotspot{"X on the tab", [](const wine::ProgramDriver& driver) {
+                                            wine::ClickControl(driver.Main(), layout::kForm1,
+                                                               "Label4");
+                                        }};
 
 class EndToEnd : public ::testing::Test {
   protected:
@@ -41,23 +56,12 @@ class EndToEnd : public ::testing::Test {
     void TearDown() override { program.reset(); }
 
     DWORD Pid() const { return program->ProcessId(); }
+    wine::ProgramDriver Driver() const { return wine::ProgramDriver(Pid()); }
 
-    HWND ProgramWindow(const char* className) const {
-        for (const HWND window : wine::TopLevelWindows(Pid())) {
-            if (wine::ClassOf(window) == className)
-                return window;
-        }
-        return nullptr;
-    }
-    HWND Splash() const { return ProgramWindow("Snoozr.frmSplash"); }
-    HWND Main() const { return ProgramWindow("Snoozr.Form1"); }
-    HWND VisibleMenu() const {
-        for (const HWND window : wine::TopLevelWindows(Pid())) {
-            if (wine::ClassOf(window) == "#32768" && IsWindowVisible(window))
-                return window;
-        }
-        return nullptr;
-    }
+    HWND ProgramWindow(const layout::WindowLayout& window) const { return Driver().Window(window); }
+    HWND Splash() const { return Driver().Splash(); }
+    HWND Main() const { return Driver().Main(); }
+    HWND VisibleMenu() const { return Driver().Menu(); }
 
     // Waits for the "Exit?" question, checks its text and buttons, answers it and waits
     // for it to go.
@@ -84,12 +88,12 @@ class EndToEnd : public ::testing::Test {
     // Start-up, then the double click on the splash that brings the main window.
     void StartAndOpenMain() {
         ASSERT_NO_FATAL_FAILURE(Start());
-        const HWND splash = wine::WaitFor(
-            [&] { return IsWindowVisible(Splash()) ? Splash() : nullptr; }, kWindowWait);
-        ASSERT_NE(splash, nullptr) << Report();
-        wine::DoubleClick(splash, {246, 176});
-        ASSERT_TRUE(wine::WaitUntil([&] { return IsWindowVisible(Main()) != FALSE; }, kWindowWait))
-            << Report();
+        ASSERT_NE(Driver().OpenMainFromSplash(), nullptr) << Report();
+    }
+
+    // The menu item chosen; the test stops when the popup did not come and go.
+    void Choose(const wine::MenuPath& path) const {
+        ASSERT_TRUE(Driver().Choose(path)) << ::testing::PrintToString(path) << "\n" << Report();
     }
 
     wine::StandIn standIn;

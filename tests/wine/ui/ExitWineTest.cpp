@@ -1,42 +1,21 @@
 // The confirmed exit, from the exit hotspot and from the menu's "Exit": exactly the two unload
 // lines, then no window and no process left.
 
-#include <ostream>
-
 #include "EndToEnd.h"
 
 namespace snoozr::ui::test {
 namespace {
 
-struct Trigger {
-    const char* what;
-    void (*ask)(HWND main);
+const ExitTrigger kTriggers[] = {
+    kExitByHotspot,
+    {"menu Exit", [](const wine::ProgramDriver& driver) { driver.Choose({"Exit"}); }},
 };
 
-const Trigger kTriggers[] = {
-    {"X on the tab",
-     [](HWND main) {
-         wine::Click(main, {176, 6});
-     }},
-    // "Exit" is the last item of the popup: Up from no selection, then Enter.
-    {"menu Exit",
-     [](HWND main) {
-         wine::Click(main, {141, 41});
-         Sleep(500);
-         wine::PressKey(VK_UP);
-         wine::PressKey(VK_RETURN);
-     }},
-};
-
-void PrintTo(const Trigger& trigger, std::ostream* out) {
-    *out << trigger.what;
-}
-
-class ExitWineTest : public EndToEnd, public ::testing::WithParamInterface<Trigger> {};
+class ExitWineTest : public EndToEnd, public ::testing::WithParamInterface<ExitTrigger> {};
 
 TEST_P(ExitWineTest, YesSendsTheUnloadLinesAndEndsTheProgram) {
-    StartAndOpenMain();
-    GetParam().ask(Main());
+    ASSERT_NO_FATAL_FAILURE(StartAndOpenMain());
+    GetParam().ask(Driver());
     const HWND box = wine::WaitForMessageBox(Pid(), "Exit?", kWindowWait);
     ASSERT_NE(box, nullptr);
     wine::AnswerMessageBox(box, IDYES);

@@ -13,28 +13,22 @@ class MainWindowWineTest : public EndToEnd {
 };
 
 TEST_F(MainWindowWineTest, MinusOnTheTabMinimizes) {
-    wine::Click(Main(), {163, 7});
+    wine::ClickControl(Main(), layout::kForm1, "Label9");
     EXPECT_TRUE(wine::WaitUntil([&] { return IsIconic(Main()) != FALSE; }, kWindowWait));
     EXPECT_EQ(standIn.ChatLines().size(), 3u);
 }
 
 TEST_F(MainWindowWineTest, ExitQuestionAnsweredNoChangesNothing) {
-    struct Trigger {
-        const char* what;
-        void (*ask)(HWND main);
+    const ExitTrigger triggers[] = {
+        kExitByHotspot,
+        {"the system's close",
+         [](const wine::ProgramDriver& driver) { PostMessageA(driver.Main(), WM_CLOSE, 0, 0); }},
     };
-    const Trigger triggers[] = {
-        {"X on the tab",
-         [](HWND main) {
-             wine::Click(main, {176, 6});
-         }},
-        {"the system's close", [](HWND main) { PostMessageA(main, WM_CLOSE, 0, 0); }},
-    };
-    for (const Trigger& trigger : triggers) {
-        SCOPED_TRACE(trigger.what);
-        trigger.ask(Main());
+    for (const ExitTrigger& trigger : triggers) {
+        SCOPED_TRACE(trigger.name);
+        trigger.ask(Driver());
         ASSERT_NO_FATAL_FAILURE(AnswerExitQuestion(IDNO));
-        Sleep(300);
+        Sleep(300);  // time for a wrong exit to show
         EXPECT_TRUE(program->Proc().Running());
         EXPECT_TRUE(IsWindowVisible(Main()));
         EXPECT_EQ(standIn.ChatLines().size(), 3u);
@@ -42,8 +36,7 @@ TEST_F(MainWindowWineTest, ExitQuestionAnsweredNoChangesNothing) {
 }
 
 TEST_F(MainWindowWineTest, OptionsOpensTheMenuAtThePointerAndDismissingItDoesNothing) {
-    wine::Click(Main(), {141, 41});
-    const HWND menu = wine::WaitFor([&] { return VisibleMenu(); }, kWindowWait);
+    const HWND menu = Driver().OpenMenu();
     ASSERT_NE(menu, nullptr);
     POINT pointer{};
     GetCursorPos(&pointer);
@@ -61,6 +54,7 @@ TEST_F(MainWindowWineTest, OptionsOpensTheMenuAtThePointerAndDismissingItDoesNot
 
 TEST_F(MainWindowWineTest, PressOnTheBareSkinDragsWithAnyButton) {
     for (const wine::Button button : {wine::Button::kLeft, wine::Button::kRight}) {
+        SCOPED_TRACE(button == wine::Button::kLeft ? "left button" : "right button");
         wine::Press(Main(), {100, 20}, button);
         EXPECT_TRUE(wine::WaitUntil([&] { return wine::InMoveLoop(Main()); }, kWindowWait));
         PostMessageA(Main(), WM_LBUTTONUP, 0, 0);
@@ -70,7 +64,7 @@ TEST_F(MainWindowWineTest, PressOnTheBareSkinDragsWithAnyButton) {
 }
 
 TEST_F(MainWindowWineTest, PressOnALabelDoesNotDrag) {
-    wine::Press(Main(), {20, 112});  // the minute counter
+    wine::PressControl(Main(), layout::kForm1, "Label1");  // the minute counter
     Sleep(500);
     EXPECT_FALSE(wine::InMoveLoop(Main()));
     wine::Release();

@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <ostream>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "EndToEnd.h"
@@ -14,15 +13,46 @@
 namespace snoozr::ui::test {
 namespace {
 
-using Keys = std::vector<WORD>;
-constexpr WORD D = VK_DOWN, U = VK_UP, R = VK_RIGHT, E = VK_RETURN;
-const Keys kImsOff{D, D, R, U, U, R, E};
-const Keys kImsOn{D, D, R, U, U, R, D, E};
-const Keys kAsciiEditor{D, D, R, D, R, D, D, E};
-const Keys kContact{U, U, R, E};
-const Keys kHelp{U, U, R, D, E};
+using wine::MenuPath;
+const MenuPath kImsOff{"Aol Options", "Ims", "Ims Off"};
+const MenuPath kImsOn{"Aol Options", "Ims", "Ims On"};
+const MenuPath kAsciiEditor{"Aol Options", "Ascii", "Ascii Editor"};
+const MenuPath kContact{"About", "Contact Brix"};
+const MenuPath kHelp{"About", "Help"};
 
-using Logged = std::tuple<std::string, std::string, std::string>;  // event, where, bytes
+using Logged = wine::StandInEvent;
+
+// The keys for the items, against the walks the tests pressed by hand before the driver
+// derived them: Down from the top where those went Up from the bottom, to the same item.
+TEST(MenuKeysTest, PathsGiveTheKeysOfTheirItems) {
+    constexpr WORD D = VK_DOWN, R = VK_RIGHT, E = VK_RETURN;
+    const struct {
+        MenuPath path;
+        std::vector<WORD> keys;
+    } cases[] = {
+        {{"Advertise"}, {D, E}},
+        {{"Aol Options", "Idle Options", "Idle Reason"}, {D, D, R, R, E}},
+        {{"Aol Options", "Idle Options", "Brag Stats"}, {D, D, R, R, D, E}},
+        {{"Aol Options", "Ascii", "Front Ascii Changer"}, {D, D, R, D, R, E}},
+        {{"Aol Options", "Ascii", "End Ascii Changer"}, {D, D, R, D, R, D, E}},
+        {{"Aol Options", "Ascii", "Ascii Editor"}, {D, D, R, D, R, D, D, E}},
+        {{"Aol Options", "Handle", "Change Handle"}, {D, D, R, D, D, R, E}},
+        {{"Aol Options", "Ims", "Ims Off"}, {D, D, R, D, D, D, R, E}},  // was D D R U U R E
+        {{"Aol Options", "Ims", "Ims On"}, {D, D, R, D, D, D, R, D, E}},
+        {{"Aol Options", "UPCHAT"}, {D, D, R, D, D, D, D, E}},  // was D D R U E
+        {{"About", "Contact Brix"}, {D, D, D, R, E}},           // was U U R E
+        {{"About", "Help"}, {D, D, D, R, D, E}},
+        {{"Exit"}, {D, D, D, D, E}},  // was U E
+        {{"Aol", "IdleOpts", "Reason"}, {D, D, R, R, E}},
+        {{"Aol Options", "Idle Options"}, {}},  // a submenu is no item to choose
+        {{"Aol Options", "Idle Reason"}, {}},
+        {{}, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.path));
+        EXPECT_EQ(wine::MenuKeys(c.path), c.keys);
+    }
+}
 
 bool IsTopmost(HWND window) {
     return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
@@ -34,16 +64,6 @@ class MenuWindowsWineTest : public EndToEnd {
     explicit MenuWindowsWineTest(const std::string& standInArguments)
         : EndToEnd(standInArguments) {}
 
-    // Opens the popup with the options hotspot and walks it with the keys.
-    void Choose(const Keys& keys) {
-        wine::Click(Main(), {141, 41});
-        ASSERT_NE(wine::WaitFor([&] { return VisibleMenu(); }, kWindowWait), nullptr);
-        for (const WORD key : keys) {
-            wine::PressKey(key);
-            Sleep(60);
-        }
-    }
-
     bool ShownInsteadOfMain(HWND window) const {
         return wine::WaitUntil([&] { return IsWindowVisible(window) && !IsWindowVisible(Main()); },
                                kWindowWait);
@@ -52,13 +72,8 @@ class MenuWindowsWineTest : public EndToEnd {
         return wine::WaitUntil([&] { return IsWindowVisible(Main()) && !IsWindowVisible(window); },
                                kWindowWait);
     }
-    HWND WaitForShown(const char* className) const {
-        return wine::WaitFor(
-            [&] {
-                const HWND window = ProgramWindow(className);
-                return IsWindowVisible(window) ? window : nullptr;
-            },
-            kWindowWait);
+    HWND WaitForShown(const layout::WindowLayout& window) const {
+        return Driver().WaitForShown(window);
     }
     // A message box of the program's own ("Snoozr 2.5"), which these items must never show.
     bool ProgramMessageBox() const {
@@ -66,34 +81,21 @@ class MenuWindowsWineTest : public EndToEnd {
     }
 
     // The stand-in's keyword, instant-message and message-box events.
-    std::vector<Logged> ImEvents() const {
-        std::vector<Logged> log;
-        for (const auto& e : standIn.Events()) {
-            if (e.event != "ready" && e.event != "chat")
-                log.emplace_back(e.event, e.where, e.bytes);
-        }
-        return log;
-    }
-    bool WaitForImEvents(std::size_t count) const {
-        return wine::WaitUntil([&] { return ImEvents().size() >= count; }, kWindowWait);
+    std::vector<Logged> ImEvents() const { return standIn.EventsOtherThan({"ready", "chat"}); }
+    // Once the events have come, with time for any more to show: all of them.
+    std::vector<Logged> ImEventsOnceThere(std::size_t count) const {
+        wine::WaitUntil([&] { return ImEvents().size() >= count; }, kWindowWait);
+        Sleep(500);
+        return ImEvents();
     }
 };
 
 TEST_F(MenuWindowsWineTest, ImsOffAndImsOnReachTheClientWithoutAMessageOfTheirOwn) {
-    StartAndOpenMain();
+    ASSERT_NO_FATAL_FAILURE(StartAndOpenMain());
     Choose(kImsOff);
-    ASSERT_TRUE(WaitForImEvents(3)) << ::testing::PrintToString(ImEvents());
+    ASSERT_EQ(ImEventsOnceThere(3).size(), 3u) << ::testing::PrintToString(ImEvents());
     Choose(kImsOn);
-    ASSERT_TRUE(WaitForImEvents(6)) << ::testing::PrintToString(ImEvents());
-    Sleep(500);
-    EXPECT_EQ(ImEvents(), (std::vector<Logged>{
-                              {"keyword", "", "aol://9293:$IM_OFF"},
-                              {"im", "$IM_OFF", "=)"},
-                              {"im-closed", "$IM_OFF", "sent"},
-                              {"keyword", "", "aol://9293:$IM_ON"},
-                              {"im", "$IM_ON", "=)"},
-                              {"im-closed", "$IM_ON", "sent"},
-                          }));
+    EXPECT_EQ(ImEventsOnceThere(6), wine::SwitchImEvents({"$IM_OFF", "$IM_ON"}));
     EXPECT_FALSE(ProgramMessageBox());
     EXPECT_TRUE(IsWindowVisible(Main())) << "the switches neither hide nor show the main window";
     EXPECT_EQ(standIn.ChatLines().size(), 3u);
@@ -105,16 +107,15 @@ class ImReplyMessageBoxWineTest : public MenuWindowsWineTest {
 };
 
 TEST_F(ImReplyMessageBoxWineTest, ClientsMessageBoxIsAnsweredAndTheImWindowClosed) {
-    StartAndOpenMain();
+    ASSERT_NO_FATAL_FAILURE(StartAndOpenMain());
     Choose(kImsOff);
-    ASSERT_TRUE(WaitForImEvents(4)) << ::testing::PrintToString(ImEvents());
-    Sleep(500);
-    EXPECT_EQ(ImEvents(), (std::vector<Logged>{
-                              {"keyword", "", "aol://9293:$IM_OFF"},
-                              {"msgbox-shown", "$IM_OFF", "$IM_OFF is not currently signed on."},
-                              {"msgbox-answered", "$IM_OFF", "1"},
-                              {"im-closed", "$IM_OFF", "closed"},
-                          }));
+    EXPECT_EQ(ImEventsOnceThere(4),
+              (std::vector<Logged>{
+                  {"keyword", "", "aol://9293:$IM_OFF"},
+                  {"msgbox-shown", "$IM_OFF", "$IM_OFF is not currently signed on."},
+                  {"msgbox-answered", "$IM_OFF", "1"},
+                  {"im-closed", "$IM_OFF", "closed"},
+              }));
     EXPECT_EQ(wine::FindProcessWindow(standIn.ProcessId(), "America Online", "#32770"), nullptr);
     EXPECT_FALSE(ProgramMessageBox());
     EXPECT_TRUE(IsWindowVisible(Main()));
@@ -204,15 +205,10 @@ void ClearLine(HWND line) {
     ASSERT_EQ(wine::WindowText(line), "");
 }
 
-void ClickCentre(HWND control) {
-    const RECT client = wine::ClientRectOnScreen(control);
-    wine::Click(control, {(client.right - client.left) / 2, (client.bottom - client.top) / 2});
-}
-
 TEST_F(MenuWindowsWineTest, DecorationEditorComposesAndKeepsItsLineAcrossReopening) {
-    StartAndOpenMain();
+    ASSERT_NO_FATAL_FAILURE(StartAndOpenMain());
     Choose(kAsciiEditor);
-    const HWND window = WaitForShown("Snoozr.Form7");
+    const HWND window = WaitForShown(layout::kForm7);
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(ShownInsteadOfMain(window));
     EXPECT_TRUE(IsTopmost(window));
@@ -252,7 +248,8 @@ TEST_F(MenuWindowsWineTest, DecorationEditorComposesAndKeepsItsLineAcrossReopeni
     const int rowHeight = static_cast<int>(SendMessageA(editor.list2, LB_GETITEMHEIGHT, 0, 0));
     ASSERT_EQ(SendMessageA(editor.list2, LB_GETTOPINDEX, 0, 0), 0);
     wine::DoubleClick(editor.list2, {20, 4 * rowHeight + rowHeight / 2});  // "b"
-    ASSERT_TRUE(wine::WaitUntil([&] { return wine::WindowText(editor.text1) == "bb"; }, 2000))
+    ASSERT_TRUE(
+        wine::WaitUntil([&] { return wine::WindowText(editor.text1) == "bb"; }, kWindowWait))
         << wine::WindowText(editor.text1);
     ClickEntry(editor.list1, 22);
     ClickEntry(editor.list2, 1);
@@ -266,11 +263,8 @@ TEST_F(MenuWindowsWineTest, DecorationEditorComposesAndKeepsItsLineAcrossReopeni
         void (*close)(const Editor& editor);
     };
     const Closer closers[] = {
-        {"X",
-         [](const Editor& e) {
-             wine::Click(e.window, {192, 8});
-         }},
-        {"K iM DoNe", [](const Editor& e) { ClickCentre(e.command3); }},
+        {"X", [](const Editor& e) { wine::ClickControl(e.window, layout::kForm7, "Label1"); }},
+        {"K iM DoNe", [](const Editor& e) { wine::ClickCentre(e.command3); }},
     };
     for (const Closer& closer : closers) {
         SCOPED_TRACE(closer.what);
@@ -279,7 +273,7 @@ TEST_F(MenuWindowsWineTest, DecorationEditorComposesAndKeepsItsLineAcrossReopeni
         EXPECT_TRUE(IsWindow(window)) << "hidden, not closed";
         Choose(kAsciiEditor);
         ASSERT_TRUE(ShownInsteadOfMain(window));
-        EXPECT_EQ(ProgramWindow("Snoozr.Form7"), window);
+        EXPECT_EQ(ProgramWindow(layout::kForm7), window);
         EXPECT_EQ(wine::WindowText(editor.text1), composed);
         EXPECT_EQ(Entries(editor.list1), pieces) << "filled once";
         EXPECT_EQ(Entries(editor.list2), characters);
@@ -289,8 +283,8 @@ TEST_F(MenuWindowsWineTest, DecorationEditorComposesAndKeepsItsLineAcrossReopeni
 
 struct InfoCase {
     const char* name;
-    Keys keys;
-    const char* className;
+    MenuPath item;
+    const layout::WindowLayout& form;
     const char* caption;
     const char* button;
     bool byCloseBox;
@@ -301,10 +295,10 @@ void PrintTo(const InfoCase& info, std::ostream* out) {
 }
 
 const InfoCase kInfoCases[] = {
-    {"HelpByButton", kHelp, "Snoozr.Form9", "i NeED HeLP iM A NeWBiE!", "K i GeT iT NoW!", false},
-    {"HelpByCloseBox", kHelp, "Snoozr.Form9", "i NeED HeLP iM A NeWBiE!", "K i GeT iT NoW!", true},
-    {"ContactByButton", kContact, "Snoozr.Form10", "Contact info", "K iM DoNe", false},
-    {"ContactByCloseBox", kContact, "Snoozr.Form10", "Contact info", "K iM DoNe", true},
+    {"HelpByButton", kHelp, layout::kForm9, "i NeED HeLP iM A NeWBiE!", "K i GeT iT NoW!", false},
+    {"HelpByCloseBox", kHelp, layout::kForm9, "i NeED HeLP iM A NeWBiE!", "K i GeT iT NoW!", true},
+    {"ContactByButton", kContact, layout::kForm10, "Contact info", "K iM DoNe", false},
+    {"ContactByCloseBox", kContact, layout::kForm10, "Contact info", "K iM DoNe", true},
 };
 
 class InfoWindowWineTest : public MenuWindowsWineTest,
@@ -312,9 +306,9 @@ class InfoWindowWineTest : public MenuWindowsWineTest,
 
 TEST_P(InfoWindowWineTest, ShowsInsteadOfTheMainWindowUntilClosed) {
     const InfoCase& info = GetParam();
-    StartAndOpenMain();
-    Choose(info.keys);
-    const HWND window = WaitForShown(info.className);
+    ASSERT_NO_FATAL_FAILURE(StartAndOpenMain());
+    Choose(info.item);
+    const HWND window = WaitForShown(info.form);
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(ShownInsteadOfMain(window));
     EXPECT_EQ(wine::WindowText(window), info.caption);
@@ -323,7 +317,7 @@ TEST_P(InfoWindowWineTest, ShowsInsteadOfTheMainWindowUntilClosed) {
     ASSERT_EQ(buttons.size(), 1u);
     EXPECT_EQ(wine::WindowText(buttons[0]), info.button);
     Sleep(300);
-    Screenshot(info.className + std::string(".") + info.name);
+    Screenshot(wine::WindowClass(info.form) + "." + info.name);
 
     for (int opening = 1; opening <= 2; ++opening) {
         SCOPED_TRACE(opening);
@@ -331,13 +325,13 @@ TEST_P(InfoWindowWineTest, ShowsInsteadOfTheMainWindowUntilClosed) {
             // Without a window manager there is no title bar to click: the close box's command.
             PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
         } else {
-            ClickCentre(buttons[0]);
+            wine::ClickCentre(buttons[0]);
         }
         ASSERT_TRUE(MainBackInsteadOf(window));
         EXPECT_TRUE(IsWindow(window)) << "hidden, not closed";
-        Choose(info.keys);
+        Choose(info.item);
         ASSERT_TRUE(ShownInsteadOfMain(window));
-        EXPECT_EQ(ProgramWindow(info.className), window) << "the same window, loaded once";
+        EXPECT_EQ(ProgramWindow(info.form), window) << "the same window, loaded once";
     }
     EXPECT_FALSE(ProgramMessageBox());
     EXPECT_EQ(standIn.ChatLines().size(), 3u);

@@ -40,15 +40,15 @@ TEST_F(StartupWineTest, LoadLinesArriveInOrderBeforeTheSplashIsVisible) {
 
 TEST_F(StartupWineTest, OnlyADoubleClickOnTheSplashShowsTheMainWindow) {
     ASSERT_NO_FATAL_FAILURE(Start());
-    const HWND splash =
-        wine::WaitFor([&] { return IsWindowVisible(Splash()) ? Splash() : nullptr; }, kWindowWait);
+    const HWND splash = Driver().WaitForShown(layout::kFrmSplash);
     ASSERT_NE(splash, nullptr);
-    wine::Click(splash, {246, 176});
-    Sleep(1000);
+    const POINT centre = wine::ClientCentre(splash, layout::kFrmSplash);
+    wine::Click(splash, centre);
+    Sleep(1000);  // time for a wrong reaction to show
     EXPECT_TRUE(IsWindowVisible(splash));
     EXPECT_FALSE(IsWindowVisible(Main()));
 
-    wine::DoubleClick(splash, {246, 176});
+    wine::DoubleClick(splash, centre);
     ASSERT_TRUE(wine::WaitUntil([&] { return IsWindowVisible(Main()) != FALSE; }, kWindowWait));
     EXPECT_FALSE(IsWindowVisible(splash));
     const RECT client = wine::ClientRectOnScreen(Main());
