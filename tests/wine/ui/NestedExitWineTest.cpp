@@ -3,6 +3,7 @@
 // handler after them: no instant message, no "not opened" notice.
 
 #include "EndToEnd.h"
+#include "ui/layout/Layouts.h"
 
 namespace snoozr::ui::test {
 namespace {
@@ -15,13 +16,8 @@ class NestedExitWineTest : public EndToEnd {
 
 TEST_F(NestedExitWineTest, ExitInsideTheImWaitEndsTheProgramAtOnce) {
     StartAndOpenMain();
-    wine::Click(Main(), {141, 41});  // >>> opens the menu
-    ASSERT_NE(wine::WaitFor([&] { return VisibleMenu(); }, kWindowWait), nullptr) << Report();
-    for (const WORD key : {VK_DOWN, VK_DOWN, VK_RIGHT, VK_UP, VK_UP, VK_RIGHT, VK_RETURN})
-        wine::PressKey(key);  // Aol Options > Ims > Ims Off
-    ASSERT_TRUE(wine::WaitUntil([&] { return VisibleMenu() == nullptr; }, kWindowWait));
-
-    wine::Click(Main(), {176, 6});  // X on the tab, while Ims Off waits
+    Choose({"Aol Options", "Ims", "Ims Off"});
+    wine::ClickControl(Main(), layout::kForm1, "Label4");  // X on the tab, while Ims Off waits
     AnswerExitQuestion(IDYES);
     ASSERT_TRUE(program->Proc().WaitForExit(kWindowWait)) << Report();
     EXPECT_EQ(program->Proc().ExitCode(), 0u);
