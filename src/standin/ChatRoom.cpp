@@ -24,22 +24,27 @@ class ChatRoom : public ChildWindow {
 
     void Create(HWND window) override {
         window_ = window;
-        const HINSTANCE instance = client_.instance;
-        auto child = [&](const char* cls, const char* text, DWORD style) {
-            return CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10,
-                                   window, nullptr, instance, nullptr);
-        };
-        transcript_ = child("RICHCNTL", "",
+        transcript_ = Child("RICHCNTL", "",
                             ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL | WS_BORDER);
-        input_ = child("RICHCNTL", "", ES_AUTOHSCROLL | WS_BORDER);
-        people_ = child("_AOL_Listbox", "", WS_BORDER | LBS_NOINTEGRALHEIGHT);
-        send_ = child("_AOL_Icon", "Send", 0);
-        status_ = child("_AOL_Static", "3 people here", 0);
+        input_ = Child("RICHCNTL", "", kInputStyle);
+        people_ = Child("_AOL_Listbox", "", WS_BORDER | LBS_NOINTEGRALHEIGHT);
+        send_ = Child("_AOL_Icon", "Send", 0);
+        status_ = Child("_AOL_Static", "3 people here", 0);
         for (const char* name : {"Guest", "Buddy", "Pal"})
             SendMessageA(people_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
-        const HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-        for (HWND control : {transcript_, input_, people_, send_, status_})
-            SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
+
+    // The input box has gone (a hostile client's "input"): a new one in its place, after the
+    // transcript.
+    bool Other(UINT message, WPARAM, LPARAM) override {
+        if (message != kRebuildInput)
+            return false;
+        input_ = Child("RICHCNTL", "", kInputStyle);
+        SetWindowPos(input_, transcript_, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        RECT area{};
+        GetClientRect(window_, &area);
+        Layout(area.right, area.bottom);
+        return true;
     }
 
     void Layout(int width, int height) override {
@@ -63,6 +68,16 @@ class ChatRoom : public ChildWindow {
     }
 
   private:
+    static constexpr DWORD kInputStyle = ES_AUTOHSCROLL | WS_BORDER;
+
+    HWND Child(const char* cls, const char* text, DWORD style) const {
+        const HWND control = CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 10,
+                                             10, window_, nullptr, client_.instance, nullptr);
+        SendMessageA(control, WM_SETFONT,
+                     reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+        return control;
+    }
+
     void Say(const std::string& line) {
         client_.log.Write("chat", WindowText(window_), line);
         AppendLine(transcript_, "Guest: " + line);

@@ -28,6 +28,19 @@ WNDPROC Superclass(HINSTANCE instance, const char* base, const char* name, WNDPR
     return baseProc;
 }
 
+// "input": the box goes while a line is being typed into it, before or after it has taken the
+// text; its room makes a new one.
+LRESULT Vanish(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    Client& client = TheClient();
+    const bool tookText = client.hostile.OneIn(2);
+    const LRESULT result =
+        tookText ? CallWindowProcA(g_editProc, window, message, wParam, lParam) : TRUE;
+    client.log.Write("hostile", "input vanished", tookText ? "after the text" : "before the text");
+    PostMessageA(GetParent(window), kRebuildInput, 0, 0);
+    DestroyWindow(window);
+    return result;
+}
+
 LRESULT CALLBACK RichProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     const bool singleLine = (GetWindowLongA(window, GWL_STYLE) & ES_MULTILINE) == 0;
     Client& client = TheClient();
@@ -35,6 +48,10 @@ LRESULT CALLBACK RichProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         Sleep(static_cast<DWORD>(client.options.freezeMs));
         client.options.freezeMs = 0;
         client.log.Write("thawed", "", "");
+    }
+    if (message == WM_SETTEXT && singleLine && client.hostile.Has(kVanishingInput) &&
+        client.hostile.OneIn(4)) {
+        return Vanish(window, message, wParam, lParam);
     }
     if (message == WM_CHAR && wParam == '\r' && singleLine) {
         SendMessageA(GetParent(window), WM_COMMAND,
@@ -48,6 +65,8 @@ LRESULT CALLBACK ListProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     return CallWindowProcA(g_listProc, window, message, wParam, lParam);
 }
 LRESULT CALLBACK StaticProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (LRESULT lie = 0; TheClient().hostile.AnswerText(window, message, wParam, lParam, lie))
+        return lie;
     return CallWindowProcA(g_staticProc, window, message, wParam, lParam);
 }
 

@@ -51,6 +51,9 @@ LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
                 MoveWindow(client.mdiArea, 0, kToolbarHeight, width, height - kToolbarHeight, TRUE);
             return 0;
         }
+        case kHostileTick:
+            client.hostile.Tick(client);
+            return 0;
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;

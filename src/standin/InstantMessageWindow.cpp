@@ -34,6 +34,10 @@ class InstantMessageWindow : public ChildWindow {
         text_ = Control("RICHCNTL", "", ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL | WS_BORDER);
         toLabel_ = Control("_AOL_Static", "To:", 0);
         to_ = Control("Edit", screenName_.c_str(), ES_AUTOHSCROLL | WS_BORDER);
+        if (client_.hostile.Has(kNoSendIcon) && client_.hostile.OneIn(3)) {
+            iconLimit_ = kSendIcon;  // the window is never finished
+            client_.log.Write("hostile", "im without send icon", screenName_);
+        }
         if (client_.options.imIconsSlowlyMs > 0) {
             SetTimer(window, kIconTimer, static_cast<UINT>(client_.options.imIconsSlowlyMs),
                      nullptr);
@@ -67,7 +71,7 @@ class InstantMessageWindow : public ChildWindow {
                     KillTimer(window_, kIconTimer);
                 return true;
             case kShowReply:
-                ShowReply();
+                ShowReply(wParam != 0);
                 return true;
             case WM_DESTROY:
                 client_.log.Write("im-closed", screenName_, closedBy_);
@@ -87,7 +91,7 @@ class InstantMessageWindow : public ChildWindow {
 
     // Adds the next icon; false once all are there.
     bool AddIcon() {
-        if (icons_.size() == kIconCount)
+        if (icons_.size() == iconLimit_)
             return false;
         icons_.push_back(Control("_AOL_Icon", kIconCaptions[icons_.size()], 0));
         Place(icons_.size() - 1);
@@ -105,8 +109,9 @@ class InstantMessageWindow : public ChildWindow {
     }
 
     void Send() {
-        if (client_.options.imReply == ImReply::kMessageBox) {
-            PostMessageA(window_, kShowReply, 0, 0);
+        const bool buttonless = client_.hostile.Has(kButtonlessBox) && client_.hostile.OneIn(2);
+        if (client_.options.imReply == ImReply::kMessageBox || buttonless) {
+            PostMessageA(window_, kShowReply, buttonless ? 1 : 0, 0);
             return;
         }
         const std::string text = WindowText(text_);
@@ -117,12 +122,17 @@ class InstantMessageWindow : public ChildWindow {
         // This object is gone now.
     }
 
-    void ShowReply() {
+    void ShowReply(bool buttonless) {
         // The window may be closed while the box is up, and this object with it: only copies
         // are used once the box has returned.
         Client& client = client_;
         const std::string name = screenName_;
         const std::string text = name + " is not currently signed on.";
+        if (buttonless) {
+            client.log.Write("msgbox-shown", name, text + " (no button)");
+            client.hostile.OpenButtonlessBox(client, text);
+            return;
+        }
         client.log.Write("msgbox-shown", name, text);
         const int answer = MessageBoxA(client.frame, text.c_str(), "America Online", MB_OK);
         client.log.Write("msgbox-answered", name, std::to_string(answer));
@@ -136,6 +146,7 @@ class InstantMessageWindow : public ChildWindow {
     HWND toLabel_ = nullptr;
     HWND to_ = nullptr;
     std::vector<HWND> icons_;
+    std::size_t iconLimit_ = kIconCount;
     int width_ = 0;
     int height_ = 0;
 };

@@ -5,10 +5,7 @@
 
 namespace standin {
 
-namespace {
-
-// Splits on blanks; a word in double quotes may hold blanks.
-std::vector<std::string> Words(const std::string& line) {
+std::vector<std::string> CommandWords(const std::string& line) {
     std::vector<std::string> words;
     std::string word;
     bool quoted = false;
@@ -32,6 +29,8 @@ std::vector<std::string> Words(const std::string& line) {
     return words;
 }
 
+namespace {
+
 int Number(const std::string& text, int fallback) {
     try {
         return std::stoi(text);
@@ -44,7 +43,7 @@ int Number(const std::string& text, int fallback) {
 
 Options ParseOptions(const std::string& commandLine) {
     Options options;
-    const auto words = Words(commandLine);
+    const auto words = CommandWords(commandLine);
     for (std::size_t i = 0; i + 1 < words.size(); ++i) {
         const std::string& name = words[i];
         const std::string& value = words[i + 1];
@@ -77,6 +76,7 @@ Options ParseOptions(const std::string& commandLine) {
         if (word == "--no-im")
             options.noIm = true;
     }
+    options.hostile = ParseHostileOptions(words);
     return options;
 }
 

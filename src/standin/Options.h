@@ -2,6 +2,9 @@
 // Command-line options of the stand-in client.
 
 #include <string>
+#include <vector>
+
+#include "HostileOptions.h"
 
 namespace standin {
 
@@ -27,7 +30,12 @@ struct Options {
     std::string uploadName;          // --upload NAME: an upload of that file starts at start-up
     int uploadSeconds = 10;          // --upload-seconds S: how long it takes to reach 100 %
     bool uploadCloseAtOnce = false;  // --upload-close-at-once: no pause at 100 % before closing
+
+    HostileOptions hostile;  // --hostile SEED and its companions (HostileOptions.h)
 };
+
+// The command line's words: split on blanks, a word in double quotes may hold blanks.
+std::vector<std::string> CommandWords(const std::string& commandLine);
 
 // Parses the command line; unknown words are ignored so older tests keep running.
 Options ParseOptions(const std::string& commandLine);

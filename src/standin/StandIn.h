@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "EventLog.h"
+#include "Hostile.h"
 #include "Options.h"
 
 namespace standin {
@@ -19,6 +20,7 @@ struct Client {
     HWND frame = nullptr;
     HWND mdiArea = nullptr;
     HWND keywordBox = nullptr;
+    Hostile hostile;  // idle unless --hostile
 };
 
 Client& TheClient();

@@ -58,6 +58,7 @@ class UploadWindow {
     void Finish();
     void Close();
     void NoteVisibility();
+    void Restless();
 
     Client& client_;
     const std::string fileName_;
@@ -136,6 +137,25 @@ void UploadWindow::Close() {
     DestroyWindow(window_);  // frees this object
 }
 
+// "upload": every reading finds another caption, a percentage or something else altogether.
+void UploadWindow::Restless() {
+    Hostile& hostile = client_.hostile;
+    std::string caption;
+    switch (hostile.Between(0, 3)) {
+        case 0:
+            caption = "File Transfer";
+            break;
+        case 1:
+            caption = "File Transfer - " +
+                      std::string(static_cast<std::size_t>(hostile.Between(0, 300)), '9') + "%";
+            break;
+        default:
+            caption = "File Transfer - " + std::to_string(hostile.Between(0, 100)) + "%";
+            break;
+    }
+    DefWindowProcA(window_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(caption.c_str()));
+}
+
 // "where" tells how the window came back: as an icon or as a normal window.
 void UploadWindow::NoteVisibility() {
     const bool visible = IsWindowVisible(window_) != FALSE;
@@ -166,6 +186,14 @@ LRESULT CALLBACK UploadWindow::Proc(HWND window, UINT message, WPARAM wParam, LP
             else if (wParam == kCloseTimer)
                 self->Close();
             return 0;
+        case WM_GETTEXTLENGTH:
+        case WM_GETTEXT:
+            if (self->client_.hostile.Has(kRestlessUpload))
+                self->Restless();
+            if (LRESULT lie = 0;
+                self->client_.hostile.AnswerText(window, message, wParam, lParam, lie))
+                return lie;
+            break;
         case WM_WINDOWPOSCHANGED:
             self->NoteVisibility();
             break;  // DefWindowProc still sends WM_SIZE and WM_MOVE

@@ -10,7 +10,7 @@ namespace standin {
 
 Client& TheClient() {
     static Client client{
-        ParseOptions(GetCommandLineA()), EventLog(""), nullptr, nullptr, nullptr, nullptr};
+        ParseOptions(GetCommandLineA()), EventLog(""), nullptr, nullptr, nullptr, nullptr, {}};
     return client;
 }
 
@@ -36,6 +36,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     UpdateWindow(client.frame);
     if (!client.options.uploadName.empty())
         StartUpload(client, client.options.uploadName);
+    client.hostile.Start(client);
     client.log.Write("ready", "", "");
 
     MSG message;

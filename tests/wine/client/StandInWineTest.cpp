@@ -43,5 +43,36 @@ TEST(StandInWineTest, UsersClickOnSendSaysTheTypedLine) {
     EXPECT_EQ(wine::WindowText(input), "");
 }
 
+// The hostile client's steps, in the order it logged them: the first `count` of a run.
+std::vector<std::string> HostileSteps(const std::string& arguments, std::size_t count) {
+    StandIn client(arguments);
+    std::vector<std::string> steps;
+    wine::WaitUntil(
+        [&] {
+            steps.clear();
+            for (const auto& event : client.Events()) {
+                if (event.event == "hostile" && steps.size() < count)
+                    steps.push_back(event.where + " " + event.bytes);
+            }
+            return steps.size() == count;
+        },
+        20000);
+    return steps;
+}
+
+TEST(StandInWineTest, AHostileRunRepeatsWithItsSeed) {
+    const std::string rooms = "--hostile-only rooms --hostile ";
+    const auto first = HostileSteps(rooms + "7", 60);
+    ASSERT_EQ(first.size(), 60u);
+    EXPECT_EQ(first[0], "seed 7");
+    EXPECT_EQ(first[1], "behaviours rooms");
+    EXPECT_EQ(HostileSteps(rooms + "7", 60), first);
+    // Another seed, other steps (its first line names its own seed).
+    const auto other = HostileSteps(rooms + "8", 60);
+    ASSERT_EQ(other.size(), 60u);
+    EXPECT_NE(std::vector(other.begin() + 2, other.end()),
+              std::vector(first.begin() + 2, first.end()));
+}
+
 }  // namespace
 }  // namespace snoozr
