@@ -38,21 +38,29 @@ class CounterPicture {
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
-    // The screen pixels of the minutes label of another program's main window.
-    std::vector<COLORREF> MinutesOf(HWND main) {
-        return ScreenPixels(OnScreen(main, windows_.form1.Label1));
+    // A counter label of Form1: &Form1::Label1 (minutes), Label3 (hours), Label12 (days).
+    using Counter = Label Form1::*;
+
+    // The screen pixels of a counter label of another program's main window.
+    std::vector<COLORREF> CounterOf(HWND main, Counter counter) {
+        return ScreenPixels(OnScreen(main, windows_.form1.*counter));
     }
 
-    // The minutes label as this process paints it with `caption`.
-    std::vector<COLORREF> MinutesShowing(std::string_view caption) {
+    // The counter label as this process paints it with `caption`.
+    std::vector<COLORREF> CounterShowing(Counter counter, std::string_view caption) {
         Form1& form1 = windows_.form1;
-        form1.Label1.SetCaption(caption);
+        (form1.*counter).SetCaption(caption);
         form1.Show();
         UpdateWindow(form1.Hwnd());
-        std::vector<COLORREF> pixels = ScreenPixels(OnScreen(form1.Hwnd(), form1.Label1));
+        std::vector<COLORREF> pixels = ScreenPixels(OnScreen(form1.Hwnd(), form1.*counter));
         form1.Hide();
         events_.DispatchPending();
         return pixels;
+    }
+
+    std::vector<COLORREF> MinutesOf(HWND main) { return CounterOf(main, &Form1::Label1); }
+    std::vector<COLORREF> MinutesShowing(std::string_view caption) {
+        return CounterShowing(&Form1::Label1, caption);
     }
 
   private:
