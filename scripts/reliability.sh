@@ -6,7 +6,7 @@
 #
 #   bash scripts/reliability.sh            3 idle minutes, about 4 minutes in all
 #   bash scripts/reliability.sh --long     a week of idle minutes (10 080 minute ticks)
-#   options: --minutes N, --seed S, --speed N (the wineserver under libfaketime, N times faster)
+#   options: --minutes N, --schedule K (the hostile client's schedule number), --speed N (the wineserver under libfaketime, N times faster)
 #
 # The clock runs at its real speed: Wine 8 cannot be sped up honestly with libfaketime here.
 # A Wine program under libfaketime hangs at start (with the library's shared memory on, on the
@@ -20,13 +20,13 @@ set -u
 cd "$(dirname "$0")/.."
 minutes=3
 speed=1
-seed=1
+schedule=1
 while [ $# -gt 0 ]; do
   case $1 in
     --long) minutes=10080 ;;
     --minutes) minutes=$2; shift ;;
     --speed) speed=$2; shift ;;
-    --seed) seed=$2; shift ;;
+    --schedule) schedule=$2; shift ;;
     *) echo "unknown option: $1" >&2; exit 2 ;;
   esac
   shift
@@ -39,6 +39,6 @@ snoozr_wine_prefix win32
 if [ "$speed" != 1 ]; then
   export SNOOZR_CLOCK_SPEED=$speed
 fi
-echo "-- $minutes idle minutes, the clock x$speed, seed $seed"
+echo "-- $minutes idle minutes, the clock x$speed, schedule $schedule"
 snoozr_under_xvfb wine "$SNOOZR_BUILD/win32/bin/reliability_run.exe" --minutes "$minutes" \
-  --seed "$seed"
+  --schedule "$schedule"

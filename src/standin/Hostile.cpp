@@ -14,7 +14,7 @@ using std::chrono::milliseconds;
 
 constexpr int kMegabyte = 1 << 20;
 // The schedule's thread draws its own pauses, from a generator of its own.
-constexpr unsigned kWakeSeedMix = 0x9E3779B9u;
+constexpr unsigned kWakeScheduleMix = 0x9E3779B9u;
 
 }  // namespace
 
@@ -22,22 +22,23 @@ void Hostile::Start(Client& client) {
     options_ = client.options.hostile;
     if (!options_.on)
         return;
-    random_.seed(options_.seed);
-    client.log.Write("hostile", "seed", std::to_string(options_.seed));
+    random_ = std::mt19937(options_.schedule);
+    client.log.Write("hostile", "schedule", std::to_string(options_.schedule));
     client.log.Write("hostile", "behaviours", HostilityNames(options_.behaviours));
     const Time now = std::chrono::steady_clock::now();
     nextFreeze_ =
         now + milliseconds(Between(options_.meanFreezeGapMs / 2, options_.meanFreezeGapMs * 3 / 2));
     nextUpload_ = now;
     const HWND frame = client.frame;
-    schedule_ = std::jthread([frame, seed = options_.seed ^ kWakeSeedMix](std::stop_token stop) {
-        std::mt19937 wakes(seed);
-        std::uniform_int_distribution<int> pause(5, 20);
-        while (!stop.stop_requested()) {
-            Sleep(static_cast<DWORD>(pause(wakes)));
-            PostMessageA(frame, kHostileTick, 0, 0);
-        }
-    });
+    schedule_ = std::jthread(
+        [frame, wakesNumber = options_.schedule ^ kWakeScheduleMix](std::stop_token stop) {
+            std::mt19937 wakes(wakesNumber);
+            std::uniform_int_distribution<int> pause(5, 20);
+            while (!stop.stop_requested()) {
+                Sleep(static_cast<DWORD>(pause(wakes)));
+                PostMessageA(frame, kHostileTick, 0, 0);
+            }
+        });
 }
 
 bool Hostile::OneIn(int n) {

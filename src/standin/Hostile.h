@@ -1,9 +1,10 @@
 #pragma once
 // The hostile client's schedule: a thread of its own wakes the client's thread every few
 // milliseconds of real time (timer messages would follow a sped-up Wine clock), and each wake
-// takes the next steps of a random schedule drawn from one std::mt19937 seeded with the seed.
-// The seed, the behaviours and every step go to the event log, so the run's own sequence of
-// steps repeats with the seed; how it interleaves with the other program's messages does not.
+// takes the next steps of a random schedule: one std::mt19937 started from the schedule's
+// number. The number, the behaviours and every step go to the event log, so the run's own
+// sequence of steps repeats with its number; how it interleaves with the other program's
+// messages does not.
 
 #include <windows.h>
 
@@ -29,7 +30,8 @@ class Hostile {
   public:
     using Time = std::chrono::steady_clock::time_point;
 
-    // Logs the seed and the behaviours and starts the schedule; nothing without --hostile.
+    // Logs the schedule's number and the behaviours and starts the schedule; nothing without
+    // --hostile.
     void Start(Client& client);
     // The schedule's next steps, on the client's thread.
     void Tick(Client& client);

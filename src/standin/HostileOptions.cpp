@@ -50,7 +50,7 @@ HostileOptions ParseHostileOptions(const std::vector<std::string>& words) {
         unsigned long number = 0;
         if (name == "--hostile" && ReadNumber(value, number)) {
             options.on = true;
-            options.seed = static_cast<unsigned>(number);
+            options.schedule = static_cast<unsigned>(number);
         } else if (name == "--hostile-only") {
             options.behaviours = BehavioursNamed(value);
         } else if (name == "--hostile-freeze-max" && ReadNumber(value, number)) {

@@ -1,6 +1,6 @@
 #pragma once
-// The stand-in as a hostile client: what it does to the program beside it, chosen by a seeded
-// random schedule so that a run can be repeated. Off unless --hostile SEED is given.
+// The stand-in as a hostile client: what it does to the program beside it, chosen by a numbered
+// random schedule so that a run can be repeated. Off unless --hostile N is given.
 
 #include <string>
 #include <vector>
@@ -20,8 +20,8 @@ enum Hostility : unsigned {
 };
 
 struct HostileOptions {
-    bool on = false;  // --hostile SEED
-    unsigned seed = 0;
+    bool on = false;                      // --hostile N
+    unsigned schedule = 0;                // N, the schedule's number
     unsigned behaviours = kAllHostility;  // --hostile-only rooms,input,...
     int maxFreezeMs = 10000;              // --hostile-freeze-max MS: the longest freeze
     int meanFreezeGapMs = 20000;          // --hostile-freeze-gap MS: the mean time between freezes

@@ -31,7 +31,7 @@ struct Options {
     int uploadSeconds = 10;          // --upload-seconds S: how long it takes to reach 100 %
     bool uploadCloseAtOnce = false;  // --upload-close-at-once: no pause at 100 % before closing
 
-    HostileOptions hostile;  // --hostile SEED and its companions (HostileOptions.h)
+    HostileOptions hostile;  // --hostile N and its companions (HostileOptions.h)
 };
 
 // The command line's words: split on blanks, a word in double quotes may hold blanks.

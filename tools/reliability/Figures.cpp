@@ -1,7 +1,5 @@
 #include "Figures.h"
 
-#include <psapi.h>
-
 #include <optional>
 #include <vector>
 
@@ -26,18 +24,12 @@ std::optional<std::uint64_t> Shown(ui::test::CounterPicture& picture, HWND main,
 
 }  // namespace
 
-ProcessFigures ReadFigures(DWORD processId) {
-    ProcessFigures figures;
+wine::ProcessFigures ReadFigures(DWORD processId) {
     const HANDLE process =
         OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
     if (process == nullptr)
-        return figures;
-    figures.user = GetGuiResources(process, GR_USEROBJECTS);
-    figures.gdi = GetGuiResources(process, GR_GDIOBJECTS);
-    PROCESS_MEMORY_COUNTERS counters{};
-    counters.cb = sizeof(counters);
-    if (GetProcessMemoryInfo(process, &counters, sizeof(counters)))
-        figures.memoryMiB = static_cast<double>(counters.WorkingSetSize) / (1024.0 * 1024.0);
+        return {};
+    const wine::ProcessFigures figures = wine::ReadProcessFigures(process);
     CloseHandle(process);
     return figures;
 }

@@ -1,23 +1,18 @@
 #pragma once
-// What the run reads of snoozr.exe from outside: its USER and GDI objects (GetGuiResources,
-// which Wine answers with 0 for each), its memory, and the idle counters its main window shows.
+// What the run reads of snoozr.exe from outside: its USER and GDI objects and memory, and the
+// idle counters its main window shows.
 
 #include <windows.h>
 
 #include <cstdint>
 #include <string>
 
+#include "wine/support/ProcessFigures.h"
 #include "wine/ui/CounterPicture.h"
 
 namespace snoozr::reliability {
 
-struct ProcessFigures {
-    DWORD user = 0;
-    DWORD gdi = 0;
-    double memoryMiB = 0;  // the working set
-};
-
-ProcessFigures ReadFigures(DWORD processId);
+wine::ProcessFigures ReadFigures(DWORD processId);
 
 struct ShownCounters {
     bool read = false;  // each label matched one caption

@@ -5,7 +5,7 @@
 //   GDI c->d, memory e->f MiB
 // Exit status 1 on a crash, a hang or counters that differ from the idles' simulated time.
 //
-//   reliability_run.exe [--minutes N] [--seed S]
+//   reliability_run.exe [--minutes N] [--schedule K]
 
 #include <windows.h>
 
@@ -39,7 +39,7 @@ unsigned long long Simulated() {
 
 struct Args {
     unsigned long long minutes = 1440;
-    unsigned seed = 1;
+    unsigned schedule = 1;  // the hostile client's schedule number
 };
 
 Args ParseArgs(int argc, char** argv) {
@@ -47,8 +47,8 @@ Args ParseArgs(int argc, char** argv) {
     for (int i = 1; i + 1 < argc; i += 2) {
         if (std::strcmp(argv[i], "--minutes") == 0)
             args.minutes = std::strtoull(argv[i + 1], nullptr, 10);
-        else if (std::strcmp(argv[i], "--seed") == 0)
-            args.seed = static_cast<unsigned>(std::strtoul(argv[i + 1], nullptr, 10));
+        else if (std::strcmp(argv[i], "--schedule") == 0)
+            args.schedule = static_cast<unsigned>(std::strtoul(argv[i + 1], nullptr, 10));
     }
     return args;
 }
@@ -168,7 +168,7 @@ std::string CountersText(const ShownCounters& shown) {
 int main(int argc, char** argv) {
     const Args args = ParseArgs(argc, argv);
     std::setvbuf(stdout, nullptr, _IONBF, 0);
-    wine::StandIn client("--hostile " + std::to_string(args.seed) +
+    wine::StandIn client("--hostile " + std::to_string(args.schedule) +
                          " --upload first.txt --upload-seconds 30");
     if (!client.Ready()) {
         std::printf("the stand-in did not start: %s\n", client.Report().c_str());
@@ -184,11 +184,11 @@ int main(int argc, char** argv) {
     }
     const unsigned long long realStart = wine::MonotonicMs();
     const unsigned long long simulatedStart = Simulated();
-    const ProcessFigures before = ReadFigures(program.ProcessId());
+    const wine::ProcessFigures before = ReadFigures(program.ProcessId());
 
     user.OpenAndClose({"Aol Options", "Idle Options", "Idle Reason"}, layout::kForm2, "Command1",
                       [](HWND dialog) { User::TypeInto(dialog, layout::kForm2, "soak test"); });
-    std::mt19937 random(args.seed);
+    std::mt19937 random(args.schedule);
     unsigned long long low = 0;
     unsigned long long high = 0;
     int idles = 0;
@@ -212,7 +212,7 @@ int main(int argc, char** argv) {
     }
 
     // The upload companion, START and STOP a few times, then the end through its exit.
-    ProcessFigures after = before;
+    wine::ProcessFigures after = before;
     bool ended = false;
     if (user.Alive()) {
         user.ChooseItem({"Aol Options", "UPCHAT"});
@@ -264,6 +264,6 @@ int main(int argc, char** argv) {
         "%d actions, %llu simulated minutes, %d crashes, %d hangs over 5 s, %s, USER %lu->%lu, "
         "GDI %lu->%lu, memory %.1f->%.1f MiB\n",
         user.Actions(), low, crashed ? 1 : 0, hangs, counters.c_str(), before.user, after.user,
-        before.gdi, after.gdi, before.memoryMiB, after.memoryMiB);
+        before.gdi, after.gdi, before.workingSetMiB, after.workingSetMiB);
     return crashed || hangs > 0 || !exact ? 1 : 0;
 }

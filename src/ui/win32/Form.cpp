@@ -14,7 +14,6 @@
 
 namespace snoozr::ui {
 
-using layout::ControlKind;
 using layout::Frame;
 
 namespace {

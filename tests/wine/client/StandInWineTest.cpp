@@ -60,14 +60,14 @@ std::vector<std::string> HostileSteps(const std::string& arguments, std::size_t 
     return steps;
 }
 
-TEST(StandInWineTest, AHostileRunRepeatsWithItsSeed) {
+TEST(StandInWineTest, AHostileRunRepeatsWithItsScheduleNumber) {
     const std::string rooms = "--hostile-only rooms --hostile ";
     const auto first = HostileSteps(rooms + "7", 60);
     ASSERT_EQ(first.size(), 60u);
-    EXPECT_EQ(first[0], "seed 7");
+    EXPECT_EQ(first[0], "schedule 7");
     EXPECT_EQ(first[1], "behaviours rooms");
     EXPECT_EQ(HostileSteps(rooms + "7", 60), first);
-    // Another seed, other steps (its first line names its own seed).
+    // Another number, other steps (its first line names its own number).
     const auto other = HostileSteps(rooms + "8", 60);
     ASSERT_EQ(other.size(), 60u);
     EXPECT_NE(std::vector(other.begin() + 2, other.end()),

@@ -6,21 +6,18 @@
 
 #include <windows.h>
 
-#include <psapi.h>
-
 #include <cstdio>
 #include <cstdlib>
 
 #include "ProgramFixture.h"
+#include "wine/support/ProcessFigures.h"
 
 namespace snoozr::ui::test {
 namespace {
 
 struct Reading {
-    long user;  // GetGuiResources; Wine reports none (0)
-    long gdi;
-    long windows;  // the thread's windows and their children
-    double privateMiB;
+    wine::ProcessFigures figures;  // Wine reports no USER or GDI objects (0)
+    long windows = 0;              // the thread's windows and their children
 };
 
 BOOL CALLBACK CountChild(HWND, LPARAM count) {
@@ -35,17 +32,15 @@ BOOL CALLBACK CountWithChildren(HWND window, LPARAM count) {
 }
 
 Reading Read() {
-    Reading reading{};
-    const HANDLE self = GetCurrentProcess();
-    reading.user = static_cast<long>(GetGuiResources(self, GR_USEROBJECTS));
-    reading.gdi = static_cast<long>(GetGuiResources(self, GR_GDIOBJECTS));
+    Reading reading;
+    reading.figures = wine::ReadProcessFigures(GetCurrentProcess());
     EnumThreadWindows(GetCurrentThreadId(), &CountWithChildren,
                       reinterpret_cast<LPARAM>(&reading.windows));
-    PROCESS_MEMORY_COUNTERS counters{};
-    counters.cb = sizeof(counters);
-    GetProcessMemoryInfo(self, &counters, sizeof(counters));
-    reading.privateMiB = static_cast<double>(counters.PagefileUsage) / (1024.0 * 1024.0);
     return reading;
+}
+
+long Change(DWORD before, DWORD after) {
+    return std::labs(static_cast<long>(after) - static_cast<long>(before));
 }
 
 // Dismisses the popup as soon as it is up.
@@ -90,13 +85,15 @@ TEST_F(HandleCountWineTest, AThousandOpeningsOfEveryWindowLeaveTheCountsFlat) {
     for (int i = 0; i < kCycles; ++i)
         Cycle();
     const Reading after = Read();
-    std::printf("%d cycles: USER %ld->%ld, GDI %ld->%ld, windows %ld->%ld, memory %.1f->%.1f MiB\n",
-                kCycles, before.user, after.user, before.gdi, after.gdi, before.windows,
-                after.windows, before.privateMiB, after.privateMiB);
-    EXPECT_LE(std::labs(after.user - before.user), 2);
-    EXPECT_LE(std::labs(after.gdi - before.gdi), 2);
+    const wine::ProcessFigures& was = before.figures;
+    const wine::ProcessFigures& is = after.figures;
+    std::printf("%d cycles: USER %lu->%lu, GDI %lu->%lu, windows %ld->%ld, memory %.1f->%.1f MiB\n",
+                kCycles, was.user, is.user, was.gdi, is.gdi, before.windows, after.windows,
+                was.privateMiB, is.privateMiB);
+    EXPECT_LE(Change(was.user, is.user), 2);
+    EXPECT_LE(Change(was.gdi, is.gdi), 2);
     EXPECT_EQ(after.windows, before.windows);
-    EXPECT_LT(after.privateMiB - before.privateMiB, 1.0);
+    EXPECT_LT(is.privateMiB - was.privateMiB, 1.0);
     EXPECT_TRUE(IsWindowVisible(windows.form1.Handle()));
 }
 
