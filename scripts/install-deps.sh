@@ -5,7 +5,7 @@
 set -eu
 packages=(cmake make g++ clang-14 libclang-rt-14-dev clang-format googletest zip unzip python3
           g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-i686
-          wine wine32:i386 wine64 xvfb xauth imagemagick faketime libfaketime:i386)
+          wine wine32:i386 wine64 xvfb xauth imagemagick)
 sudo_cmd=""
 [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
 if ! dpkg --print-foreign-architectures | grep -qx i386; then

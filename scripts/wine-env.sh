@@ -27,32 +27,16 @@ snoozr_wine_prefix() {
 # prefix's Wine started first (its helper processes must not inherit the command's output)
 # and stopped after; exits with COMMAND's status. COMMAND may be a shell function of the
 # calling script (the functions are handed over as text: xvfb-run's sh does not pass on
-# exported ones); the variables it reads must be exported. With SNOOZR_CLOCK_SPEED=N exported,
-# the wineserver runs under libfaketime N times faster than real time (see
-# scripts/reliability.sh for what that speeds up).
+# exported ones); the variables it reads must be exported.
 snoozr_under_xvfb() {
   xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     eval "$0"
-    snoozr_start_wineserver
+    wineserver -p
     wine cmd /c exit >/dev/null 2>&1 </dev/null
     "$@"
     rc=$?
     wineserver -k
     exit $rc' "$(declare -f)" "$@"
-}
-
-# Wine's timers, waits and tick count run on the wineserver's clock: sped up, the server alone
-# is enough. Each program gets the library for its own word size ($LIB, expanded by ld.so); the
-# shared-memory link between the faked processes is off, as it deadlocks a 32-bit process
-# started by a 64-bit one.
-snoozr_start_wineserver() {
-  if [ -z "${SNOOZR_CLOCK_SPEED:-}" ]; then
-    wineserver -p
-    return
-  fi
-  wineserver -k 2>/dev/null
-  LD_PRELOAD='/usr/$LIB/faketime/libfaketime.so.1' FAKETIME="+0 x$SNOOZR_CLOCK_SPEED" \
-    FAKETIME_DISABLE_SHM=1 wineserver -p >/dev/null 2>&1 </dev/null
 }
 
 # snoozr_ctest PRESET JUNIT CTEST_ARGS...: the tests of the build of that test preset under

@@ -92,7 +92,8 @@ void Hostile::RestlessUpload(Client& client, Time now) {
         return;
     const std::string name = "hostile-" + std::to_string(++uploads_) + ".txt";
     client.log.Write("hostile", "upload", "start " + name);
-    StartUpload(client, name);
+    // Shown without the keyboard, like the boxes: the user's keys are meant for the program.
+    StartUpload(client, name, SW_SHOWNOACTIVATE);
 }
 
 void Hostile::CloseDueBoxes(Time now) {
@@ -105,13 +106,14 @@ void Hostile::CloseDueBoxes(Time now) {
 }
 
 void Hostile::OpenButtonlessBox(Client& client, const std::string& text) {
-    const HWND box = CreateWindowExA(WS_EX_DLGMODALFRAME, "#32770", "America Online",
-                                     WS_POPUP | WS_CAPTION | WS_VISIBLE, 700, 300, 300, 120,
-                                     client.frame, nullptr, client.instance, nullptr);
+    const HWND box =
+        CreateWindowExA(WS_EX_DLGMODALFRAME, "#32770", "America Online", WS_POPUP | WS_CAPTION, 700,
+                        300, 300, 120, client.frame, nullptr, client.instance, nullptr);
     if (box == nullptr)
         return;
     CreateWindowExA(0, "Static", text.c_str(), WS_CHILD | WS_VISIBLE, 12, 20, 270, 40, box, nullptr,
                     client.instance, nullptr);
+    ShowWindow(box, SW_SHOWNOACTIVATE);
     boxes_.emplace_back(box, std::chrono::steady_clock::now() + milliseconds(Between(1000, 20000)));
 }
 

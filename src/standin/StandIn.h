@@ -44,7 +44,7 @@ HWND OpenInstantMessage(Client& client, const std::string& screenName);
 // Runs a keyword typed into the toolbar box.
 void RunKeyword(Client& client, const std::string& keyword);
 
-// Opens the upload progress window for the file and starts the upload.
-void StartUpload(Client& client, const std::string& fileName);
+// Opens the upload progress window for the file (ShowWindow's `show`) and starts the upload.
+void StartUpload(Client& client, const std::string& fileName, int show = SW_SHOWNORMAL);
 
 }  // namespace standin

@@ -218,7 +218,7 @@ bool RegisterUploadClass(HINSTANCE instance) {
 
 }  // namespace
 
-void StartUpload(Client& client, const std::string& fileName) {
+void StartUpload(Client& client, const std::string& fileName, int show) {
     [[maybe_unused]] static const bool registered = RegisterUploadClass(client.instance);
     RECT frame{};
     GetWindowRect(client.frame, &frame);
@@ -231,7 +231,7 @@ void StartUpload(Client& client, const std::string& fileName) {
                                   kHeight, client.frame, nullptr, client.instance, &upload);
     if (window == nullptr)
         return;
-    ShowWindow(window, SW_SHOWNORMAL);
+    ShowWindow(window, show);
     UpdateWindow(window);
     self->StartLogging();
     client.log.Write("upload-start", "", fileName);

@@ -1,11 +1,13 @@
 // A reliability run: snoozr.exe against the stand-in in hostile mode, driven as a user would
-// for a given number of simulated idle minutes (the wineserver's clock sped up, see
-// scripts/reliability.sh), then one summary line:
+// for a given number of simulated idle minutes, then one summary line:
 //   N actions, S simulated minutes, 0 crashes, 0 hangs over 5 s, counters exact, USER a->b,
 //   GDI c->d, memory e->f MiB
-// Exit status 1 on a crash, a hang or counters that differ from the idles' simulated time.
+// The minutes are simulated by sending the main window its idle timer's ticks (WM_TIMER for
+// Timer1) besides the ones its own timer gives it each real minute; each tick counts one minute
+// while the idle's count is ahead of real time. Exit status 1 on a crash, a hang or counters
+// that differ from the idles' simulated time.
 //
-//   reliability_run.exe [--minutes N] [--schedule K]
+//   reliability_run.exe [--minutes N] [--schedule K] [--only rooms,input,...|none]
 
 #include <windows.h>
 
@@ -27,19 +29,13 @@ using namespace snoozr::reliability;
 namespace layout = snoozr::ui::layout;
 
 constexpr unsigned long long kMinuteMs = 60000;
-
-// Simulated milliseconds: Wine's tick count comes from the wineserver's (sped-up) clock. The
-// XP headers the build uses lack GetTickCount64; Wine has it.
-unsigned long long Simulated() {
-    using TickCount64 = ULONGLONG(WINAPI*)();
-    static const auto tickCount64 = reinterpret_cast<TickCount64>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetTickCount64")));
-    return tickCount64 != nullptr ? tickCount64() : GetTickCount();
-}
+// Timer1, the main window's only timer, has the WM_TIMER id 1.
+constexpr WPARAM kIdleTimerId = 1;
 
 struct Args {
     unsigned long long minutes = 1440;
     unsigned schedule = 1;  // the hostile client's schedule number
+    std::string only;       // the hostile behaviours, all when empty ("none": a calm client)
 };
 
 Args ParseArgs(int argc, char** argv) {
@@ -49,6 +45,8 @@ Args ParseArgs(int argc, char** argv) {
             args.minutes = std::strtoull(argv[i + 1], nullptr, 10);
         else if (std::strcmp(argv[i], "--schedule") == 0)
             args.schedule = static_cast<unsigned>(std::strtoul(argv[i + 1], nullptr, 10));
+        else if (std::strcmp(argv[i], "--only") == 0)
+            args.only = argv[i + 1];
     }
     return args;
 }
@@ -98,9 +96,8 @@ class Run {
     }
 
     void ClickMain(const char* what, const char* control) {
-        user_.Act(
-            what, [&] { wine::ClickControl(driver_.Main(), layout::kForm1, control); },
-            [&] { return user_.Answers(); });
+        user_.ClickAndWait(what, driver_.Main(), layout::kForm1, control,
+                           [&] { return user_.Answers(); });
     }
 
     bool AnswerExit(int answer) {
@@ -113,36 +110,52 @@ class Run {
             [&] { return !IsWindow(box); });
     }
 
-    // One idle of about `minutes` simulated minutes with random steps meanwhile, stopped in
-    // the middle of a minute so that the minutes it counts are certain. The minutes it must
+    // One idle of about `minutes` minutes: random steps and batches of the idle timer's ticks
+    // sent to the main window, while the timer also ticks at its real pace; stopped in the
+    // middle of a real minute, so that the minutes it counts are certain. The minutes it must
     // have counted: at least `low`, at most `high` (the same unless the program was slow).
     void Idle(unsigned long long minutes, std::mt19937& random, unsigned long long& low,
               unsigned long long& high) {
-        const unsigned long long pressed = Simulated();
+        const unsigned long long pressed = wine::MonotonicMs();
         ClickMain("START", "Label7");
-        const unsigned long long started = Simulated();
-        std::uniform_int_distribution<std::size_t> pick(0, Steps().size() - 1);
-        while (user_.Alive() && Simulated() - started < minutes * kMinuteMs)
-            Do(Steps()[pick(random)]);
+        const unsigned long long started = wine::MonotonicMs();
+        unsigned long long ticks = 0;
+        const auto counted = [&] { return ticks + (wine::MonotonicMs() - started) / kMinuteMs; };
+        const int mostTicks = static_cast<int>(std::max<unsigned long long>(60, minutes / 10));
+        // The last choice is a batch of ticks.
+        std::uniform_int_distribution<std::size_t> pick(0, Steps().size());
+        while (user_.Alive() && counted() < minutes) {
+            const std::size_t step = pick(random);
+            if (step < Steps().size()) {
+                Do(Steps()[step]);
+                continue;
+            }
+            const int batch = std::uniform_int_distribution<int>(1, mostTicks)(random);
+            for (int i = 0; i < batch && counted() < minutes; ++i) {
+                if (!user_.Sends("a minute's tick", WM_TIMER, kIdleTimerId, 0))
+                    break;
+                ++ticks;
+            }
+        }
+        ticks_ += ticks;
         user_.AnswerNotices();
         const HWND main = driver_.Main();
         HWND stop = nullptr;
-        user_.Act(
-            "STOP", [&] { wine::ClickControl(main, layout::kForm1, "Label6"); },
-            [&] { return (stop = driver_.Shown(layout::kForm11)) != nullptr; });
+        user_.ClickAndWait("STOP", main, layout::kForm1, "Label6",
+                           [&] { return (stop = driver_.Shown(layout::kForm11)) != nullptr; });
         if (stop == nullptr)
             return;
         const unsigned long long target =
-            started + ((Simulated() - started) / kMinuteMs + 1) * kMinuteMs + kMinuteMs / 2;
-        wine::WaitUntil([&] { return Simulated() >= target; }, 600000);
-        const unsigned long long confirmed = Simulated();
-        user_.Act(
-            "the stop reason's K im done",
-            [&] { wine::ClickControl(stop, layout::kForm11, "Command1"); },
-            [&] { return IsWindowVisible(main) && !IsWindowVisible(stop); });
-        low += (confirmed - started) / kMinuteMs;
-        high += (Simulated() - pressed) / kMinuteMs;
+            started + ((wine::MonotonicMs() - started) / kMinuteMs + 1) * kMinuteMs + kMinuteMs / 2;
+        wine::WaitUntil([&] { return wine::MonotonicMs() >= target; }, 600000);
+        const unsigned long long confirmed = wine::MonotonicMs();
+        user_.ClickAndWait("the stop reason's K im done", stop, layout::kForm11, "Command1",
+                           [&] { return IsWindowVisible(main) && !IsWindowVisible(stop); });
+        low += ticks + (confirmed - started) / kMinuteMs;
+        high += ticks + (wine::MonotonicMs() - pressed) / kMinuteMs;
     }
+
+    unsigned long long TicksSent() const { return ticks_; }
 
     HWND ExitQuestion() const {
         for (const HWND window : wine::TopLevelWindows(driver_.ProcessId())) {
@@ -156,6 +169,7 @@ class Run {
   private:
     User& user_;
     wine::ProgramDriver& driver_;
+    unsigned long long ticks_ = 0;
 };
 
 std::string CountersText(const ShownCounters& shown) {
@@ -169,6 +183,7 @@ int main(int argc, char** argv) {
     const Args args = ParseArgs(argc, argv);
     std::setvbuf(stdout, nullptr, _IONBF, 0);
     wine::StandIn client("--hostile " + std::to_string(args.schedule) +
+                         (args.only.empty() ? "" : " --hostile-only " + args.only) +
                          " --upload first.txt --upload-seconds 30");
     if (!client.Ready()) {
         std::printf("the stand-in did not start: %s\n", client.Report().c_str());
@@ -183,7 +198,6 @@ int main(int argc, char** argv) {
         return 1;
     }
     const unsigned long long realStart = wine::MonotonicMs();
-    const unsigned long long simulatedStart = Simulated();
     const wine::ProcessFigures before = ReadFigures(program.ProcessId());
 
     user.OpenAndClose({"Aol Options", "Idle Options", "Idle Reason"}, layout::kForm2, "Command1",
@@ -194,8 +208,10 @@ int main(int argc, char** argv) {
     int idles = 0;
     while (user.Alive() && low < args.minutes) {
         const unsigned long long left = args.minutes - low;
-        const unsigned long long minutes =
-            std::min<unsigned long long>(left, std::uniform_int_distribution<int>(5, 240)(random));
+        // Idles of up to four hours, in a long run of up to a fifth of it: days roll over.
+        const int longest = static_cast<int>(std::max<unsigned long long>(240, args.minutes / 5));
+        const unsigned long long minutes = std::min<unsigned long long>(
+            left, std::uniform_int_distribution<int>(5, longest)(random));
         run.Idle(minutes, random, low, high);
         ++idles;
     }
@@ -203,8 +219,18 @@ int main(int argc, char** argv) {
     // The counters, read while nothing changes them; then STOP and Brag without an idle.
     ShownCounters shown;
     if (user.Alive()) {
+        // In front and painted: the idle's return lines may still be on their way to a frozen
+        // client, the window's painting after them.
+        const HWND main = driver.Main();
+        SetForegroundWindow(main);
+        SetWindowPos(main, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         ui::test::CounterPicture picture;
-        shown = ReadCounters(picture, driver.Main(), low, high / 1440 + 7);
+        wine::WaitUntil(
+            [&] {
+                shown = ReadCounters(picture, main, low, high / 1440 + 7);
+                return shown.read || !user.Alive();
+            },
+            10000);
         run.ClickMain("STOP without an idle", "Label6");
         user.AnswerNotices();
         run.Do({{"Aol Options", "Idle Options", "Brag Stats"}, nullptr, nullptr});
@@ -222,19 +248,16 @@ int main(int argc, char** argv) {
             [&] { return (companion = driver.Shown(layout::kForm12)) != nullptr; });
         for (int i = 0; companion != nullptr && i < 4; ++i) {
             for (const char* what : {"companion START", "companion STOP"}) {
-                user.Act(
-                    what, [&] { wine::ClickControl(companion, layout::kForm12, "Label5"); },
-                    [&] { return user.Answers(); });
+                user.ClickAndWait(what, companion, layout::kForm12, "Label5",
+                                  [&] { return user.Answers(); });
                 Sleep(1500);
                 user.AnswerNotices();
             }
         }
         after = ReadFigures(program.ProcessId());
         if (companion != nullptr) {
-            user.Act(
-                "the companion's exit",
-                [&] { wine::ClickControl(companion, layout::kForm12, "Label6"); },
-                [&] { return run.ExitQuestion() != nullptr; });
+            user.ClickAndWait("the companion's exit", companion, layout::kForm12, "Label6",
+                              [&] { return run.ExitQuestion() != nullptr; });
             run.AnswerExit(IDYES);
             ended = wine::WaitUntil([&] { return !user.Alive(); }, 30000);
         }
@@ -245,11 +268,8 @@ int main(int argc, char** argv) {
     const unsigned long long shownMinutes = shown.days * 1440 + shown.hours * 60 + shown.minutes;
     const bool exact = shown.read && shownMinutes == low && low == high;
     const unsigned long long realMs = wine::MonotonicMs() - realStart;
-    std::printf(
-        "%d idles over %.0f s: the simulated clock ran x%.0f; slowest answer %llu ms (%s)\n", idles,
-        realMs / 1000.0,
-        static_cast<double>(Simulated() - simulatedStart) / static_cast<double>(realMs),
-        user.Slowest(), user.SlowestAction().c_str());
+    std::printf("%d idles over %.0f s, %llu ticks sent; slowest answer %llu ms (%s)\n", idles,
+                realMs / 1000.0, run.TicksSent(), user.Slowest(), user.SlowestAction().c_str());
     if (crashed)
         std::printf("snoozr.exe %s\n", program.Proc().State().c_str());
     std::string counters = "counters exact";

@@ -3,9 +3,9 @@
 // program driver, followed by a wait, in real time, for the program's answer. An answer that
 // takes over 5 s (or never comes) counts as a hang; the process gone counts as a crash.
 //
-// Wine's own timeouts (waits, SendMessageTimeout) follow the wineserver's clock, which the run
-// speeds up; so every wait here is measured on this process's own clock, and the question
-// "does the main window answer" is asked on a thread of its own without a timeout.
+// Every wait is measured on this process's own clock, and messages to the program are sent on a
+// thread of their own without a timeout: a program that never answers holds that thread, not
+// the run.
 
 #include <windows.h>
 
@@ -22,12 +22,26 @@ class User {
   public:
     User(wine::Snoozr& program, wine::ProgramDriver& driver) : program_(program), driver_(driver) {}
 
+    // What an action does when one of the program's notices came up while it waited: only
+    // answer it, or also do the action again (a click the notice kept from its window).
+    enum class AfterNotice { kWait, kAgain };
+
     // One action: `act`, then the wait until `answered` holds. False when the program has gone
     // or has not answered at all; a slow answer still counts as done.
     bool Act(const std::string& what, const std::function<void()>& act,
-             const std::function<bool()>& answered);
+             const std::function<bool()>& answered, AfterNotice afterNotice = AfterNotice::kWait);
+    // A click at a control (see Click) as one action, made again after a notice.
+    bool ClickAndWait(const std::string& what, HWND window, const ui::layout::WindowLayout& layout,
+                      const char* control, const std::function<bool()>& answered);
     // The program's main window answers a message (its thread runs its message loop).
     bool Answers();
+    // Sends the main window a message as an action of its own: true once it has been handled.
+    bool Sends(const std::string& what, UINT message, WPARAM wParam, LPARAM lParam);
+
+    // Real mouse input at a control of one of the program's windows; the window comes to the
+    // front first when something else covers that spot, as a user would bring it there (the
+    // client's windows come and go over it).
+    static void Click(HWND window, const ui::layout::WindowLayout& layout, const char* control);
 
     // A window shown in the main window's place, `fill` done in it (when given), and back
     // through its done control.
@@ -41,6 +55,8 @@ class User {
 
     // Answers the program's notices ("Snoozr 2.5", "Notice") with OK; how many there were.
     int AnswerNotices();
+    // All the notices answered so far, in actions or while they waited.
+    int Notices() const { return notices_; }
 
     bool Alive() const { return program_.Proc().Running(); }
     int Actions() const { return actions_; }
@@ -50,10 +66,18 @@ class User {
     const std::string& SlowestAction() const { return slowest_; }
 
   private:
+    // What the screen shows when an action goes wrong: whether the program answers, the
+    // foreground window, the program's shown windows.
+    void Report();
+    // One of the program's notices on screen, or nullptr; answering one, true once it has gone.
+    HWND Notice() const;
+    bool AnswerNotice(HWND notice);
+
     wine::Snoozr& program_;
     wine::ProgramDriver& driver_;
     int actions_ = 0;
     int hangs_ = 0;
+    int notices_ = 0;
     unsigned long long slowestMs_ = 0;
     std::string slowest_;
 };
