@@ -122,16 +122,12 @@ class Run {
         unsigned long long ticks = 0;
         const auto counted = [&] { return ticks + (wine::MonotonicMs() - started) / kMinuteMs; };
         const int mostTicks = static_cast<int>(std::max<unsigned long long>(60, minutes / 10));
-        // The last choice is a batch of ticks.
-        std::uniform_int_distribution<std::size_t> pick(0, Steps().size());
+        // Rounds of one random step and a batch of ticks.
+        std::uniform_int_distribution<std::size_t> pick(0, Steps().size() - 1);
         while (user_.Alive() && counted() < minutes) {
-            const std::size_t step = pick(random);
-            if (step < Steps().size()) {
-                Do(Steps()[step]);
-                continue;
-            }
+            Do(Steps()[pick(random)]);
             const int batch = std::uniform_int_distribution<int>(1, mostTicks)(random);
-            for (int i = 0; i < batch && counted() < minutes; ++i) {
+            for (int i = 0; i < batch && user_.Alive() && counted() < minutes; ++i) {
                 if (!user_.Sends("a minute's tick", WM_TIMER, kIdleTimerId, 0))
                     break;
                 ++ticks;
@@ -268,8 +264,11 @@ int main(int argc, char** argv) {
     const unsigned long long shownMinutes = shown.days * 1440 + shown.hours * 60 + shown.minutes;
     const bool exact = shown.read && shownMinutes == low && low == high;
     const unsigned long long realMs = wine::MonotonicMs() - realStart;
-    std::printf("%d idles over %.0f s, %llu ticks sent; slowest answer %llu ms (%s)\n", idles,
-                realMs / 1000.0, run.TicksSent(), user.Slowest(), user.SlowestAction().c_str());
+    std::printf(
+        "%d idles over %.0f s, %llu ticks sent, %d notices answered, %d actions done again; "
+        "slowest answer %llu ms (%s)\n",
+        idles, realMs / 1000.0, run.TicksSent(), user.Notices(), user.Repeated(), user.Slowest(),
+        user.SlowestAction().c_str());
     if (crashed)
         std::printf("snoozr.exe %s\n", program.Proc().State().c_str());
     std::string counters = "counters exact";

@@ -12,6 +12,8 @@ namespace {
 
 // The promise: no answer takes longer than this.
 constexpr unsigned long long kHangMs = 5000;
+// How long an action may show no effect, the program answering, before it is done again.
+constexpr unsigned long long kSilenceMs = 3000;
 // How long an answer is waited for before the action is given up on.
 constexpr DWORD kGiveUpMs = 60000;
 
@@ -97,20 +99,32 @@ void User::Click(HWND window, const ui::layout::WindowLayout& layout, const char
 }
 
 bool User::Act(const std::string& what, const std::function<void()>& act,
-               const std::function<bool()>& answered, AfterNotice afterNotice) {
+               const std::function<bool()>& answered, Again again) {
     ++actions_;
-    unsigned long long started = wine::MonotonicMs();
     act();
+    unsigned long long started = wine::MonotonicMs();
+    int times = 1;
+    const auto doAgain = [&] {
+        ++again_;
+        act();
+        started = wine::MonotonicMs();
+        ++times;
+    };
     // A notice of the program's that comes up meanwhile is read and answered, as a user would;
-    // a click it kept from the window under it is made again.
+    // a click it kept from the window under it is made again. So is an action that had no
+    // effect while the program answers (a popup the client's doings closed at once).
     const bool done = wine::WaitUntil(
         [&] {
             if (!Alive() || answered())
                 return true;
-            if (const HWND notice = Notice();
-                notice != nullptr && AnswerNotice(notice) && afterNotice == AfterNotice::kAgain) {
-                started = wine::MonotonicMs();
-                act();
+            if (const HWND notice = Notice(); notice != nullptr) {
+                if (AnswerNotice(notice) && again != Again::kNever)
+                    doAgain();
+            } else if (again == Again::kAfterNoticeOrSilence && times < 4 &&
+                       wine::MonotonicMs() - started > kSilenceMs && Answers()) {
+                std::printf("no effect of %s within %llu ms, the program answering: again\n",
+                            what.c_str(), kSilenceMs);
+                doAgain();
             }
             return false;
         },
@@ -133,9 +147,9 @@ bool User::Act(const std::string& what, const std::function<void()>& act,
 
 bool User::ClickAndWait(const std::string& what, HWND window,
                         const ui::layout::WindowLayout& layout, const char* control,
-                        const std::function<bool()>& answered) {
+                        const std::function<bool()>& answered, Again again) {
     return Act(
-        what, [&] { Click(window, layout, control); }, answered, AfterNotice::kAgain);
+        what, [&] { Click(window, layout, control); }, answered, again);
 }
 
 HWND User::Notice() const {
@@ -170,8 +184,9 @@ bool User::ChooseItem(const wine::MenuPath& path) {
     std::string what;
     for (const auto& item : path)
         what += std::string(what.empty() ? "" : " > ") + std::string(item);
-    if (!ClickAndWait(what + " (the menu)", driver_.Main(), ui::layout::kForm1, "Label8",
-                      [&] { return driver_.Menu(); }))
+    if (!ClickAndWait(
+            what + " (the menu)", driver_.Main(), ui::layout::kForm1, "Label8",
+            [&] { return driver_.Menu(); }, Again::kAfterNoticeOrSilence))
         return false;
     const auto keys = wine::MenuKeys(path);
     const HWND main = driver_.Main();
@@ -212,12 +227,11 @@ bool User::ChooseItem(const wine::MenuPath& path) {
 bool User::OpenAndClose(const wine::MenuPath& path, const ui::layout::WindowLayout& window,
                         const char* done, const std::function<void(HWND)>& fill) {
     const HWND main = driver_.Main();
-    if (!ChooseItem(path))
-        return false;
     HWND shown = nullptr;
     if (!Act(
-            std::string(window.caption) + " shows", [] {},
-            [&] { return !IsWindowVisible(main) && (shown = driver_.Shown(window)) != nullptr; }))
+            std::string(window.caption) + " shows", [&] { ChooseItem(path); },
+            [&] { return !IsWindowVisible(main) && (shown = driver_.Shown(window)) != nullptr; },
+            Again::kAfterNoticeOrSilence))
         return false;
     if (&window == &ui::layout::kForm7)
         Sleep(3000);  // without a window manager Wine takes a while to show it on top

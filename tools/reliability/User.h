@@ -22,17 +22,19 @@ class User {
   public:
     User(wine::Snoozr& program, wine::ProgramDriver& driver) : program_(program), driver_(driver) {}
 
-    // What an action does when one of the program's notices came up while it waited: only
-    // answer it, or also do the action again (a click the notice kept from its window).
-    enum class AfterNotice { kWait, kAgain };
+    // Whether an action is done again while it waits: never (a notice that comes up is only
+    // answered), after a notice of the program's (a click the notice kept from its window), or
+    // also when it has had no effect for a while although the program answers.
+    enum class Again { kNever, kAfterNotice, kAfterNoticeOrSilence };
 
     // One action: `act`, then the wait until `answered` holds. False when the program has gone
     // or has not answered at all; a slow answer still counts as done.
     bool Act(const std::string& what, const std::function<void()>& act,
-             const std::function<bool()>& answered, AfterNotice afterNotice = AfterNotice::kWait);
-    // A click at a control (see Click) as one action, made again after a notice.
+             const std::function<bool()>& answered, Again again = Again::kNever);
+    // A click at a control (see Click) as one action.
     bool ClickAndWait(const std::string& what, HWND window, const ui::layout::WindowLayout& layout,
-                      const char* control, const std::function<bool()>& answered);
+                      const char* control, const std::function<bool()>& answered,
+                      Again again = Again::kAfterNotice);
     // The program's main window answers a message (its thread runs its message loop).
     bool Answers();
     // Sends the main window a message as an action of its own: true once it has been handled.
@@ -57,6 +59,8 @@ class User {
     int AnswerNotices();
     // All the notices answered so far, in actions or while they waited.
     int Notices() const { return notices_; }
+    // The actions done again.
+    int Repeated() const { return again_; }
 
     bool Alive() const { return program_.Proc().Running(); }
     int Actions() const { return actions_; }
@@ -78,6 +82,7 @@ class User {
     int actions_ = 0;
     int hangs_ = 0;
     int notices_ = 0;
+    int again_ = 0;
     unsigned long long slowestMs_ = 0;
     std::string slowest_;
 };

@@ -21,8 +21,7 @@ std::optional<std::string> ZeroTerminated(std::optional<std::string_view> text) 
 
 }  // namespace
 
-LRESULT Win32WindowServices::BoundedSend(HWND window, UINT message, WPARAM wParam,
-                                         LPARAM lParam) {
+LRESULT Win32WindowServices::BoundedSend(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (window == nullptr)
         return 0;
     const DWORD thread = GetWindowThreadProcessId(window, nullptr);
