@@ -7,10 +7,15 @@ namespace snoozr {
 
 namespace {
 
-bool SendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT milliseconds,
-                DWORD_PTR& result) {
-    return SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG | SMTO_NORMAL,
-                               milliseconds, &result) != 0;
+LRESULT BoundedSend(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (window == nullptr)
+        return 0;
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG | SMTO_NORMAL,
+                             Win32WindowServices::kSendTimeoutMs, &result)) {
+        return 0;
+    }
+    return static_cast<LRESULT>(result);
 }
 
 std::optional<std::string> ZeroTerminated(std::optional<std::string_view> text) {
@@ -20,25 +25,6 @@ std::optional<std::string> ZeroTerminated(std::optional<std::string_view> text) 
 }
 
 }  // namespace
-
-LRESULT Win32WindowServices::BoundedSend(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (window == nullptr)
-        return 0;
-    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
-    DWORD_PTR result = 0;
-    if (thread != 0 && thread == unansweringThread_) {
-        if (!SendWithin(window, WM_NULL, 0, 0, kProbeTimeoutMs, result))
-            return 0;
-        unansweringThread_ = 0;
-    }
-    if (!SendWithin(window, message, wParam, lParam, kSendTimeoutMs, result)) {
-        // A window that has gone fails at once; one still there did not answer in time.
-        if (IsWindow(window))
-            unansweringThread_ = thread;
-        return 0;
-    }
-    return static_cast<LRESULT>(result);
-}
 
 WindowHandle Win32WindowServices::FindTopLevel(std::string_view className,
                                                std::optional<std::string_view> caption) {

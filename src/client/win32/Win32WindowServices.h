@@ -1,9 +1,7 @@
 #pragma once
 // The window services over the real Win32 API. Windows of other programs are untrusted: every
 // send is bounded, so a hung client cannot freeze the program, and no reported text length is
-// trusted beyond the buffer it sizes. A program that let a send time out gets no more messages
-// until it answers a short probe again: a line of several messages, or a minute's two lines,
-// into a frozen client then costs one bound and a few probes, not one bound each.
+// trusted beyond the buffer it sizes.
 
 #include <windows.h>
 
@@ -20,11 +18,8 @@ inline WindowHandle FromHwnd(HWND window) {
 
 class Win32WindowServices : public WindowServices {
   public:
-    // How long one send may wait for another program (well inside the 5 s within which the
-    // program answers its user); a program Windows marks hung aborts at once.
-    static constexpr UINT kSendTimeoutMs = 2000;
-    // How long the probe of a program that let a send time out may wait.
-    static constexpr UINT kProbeTimeoutMs = 250;
+    // How long one send may wait for another program; a program marked hung aborts at once.
+    static constexpr UINT kSendTimeoutMs = 5000;
 
     WindowHandle FindTopLevel(std::string_view className,
                               std::optional<std::string_view> caption) override;
@@ -38,13 +33,6 @@ class Win32WindowServices : public WindowServices {
     std::size_t GetTextLength(WindowHandle window) override;
     std::string GetText(WindowHandle window, std::size_t bufferSize) override;
     void Show(WindowHandle window, int command) override;
-
-  private:
-    // The bounded send; nothing is sent to the thread that let the last one time out while it
-    // does not answer the probe.
-    LRESULT BoundedSend(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
-    DWORD unansweringThread_ = 0;
 };
 
 }  // namespace snoozr

@@ -81,19 +81,5 @@ TEST_F(ChatLinkWineTest, HungClientDoesNotFreezeTheSender) {
     EXPECT_FALSE(thawed);
 }
 
-TEST_F(ChatLinkWineTest, AClientThatLetASendTimeOutGetsNothingMoreUntilItAnswersAgain) {
-    // The first line's text freezes the client for longer than a send's bound, and shorter than
-    // two: waiting out each message, the second line would arrive once the client thawed.
-    StandIn client("--freeze-on-chat " +
-                   std::to_string(Win32WindowServices::kSendTimeoutMs * 3 / 2));
-    link.SendChat("into a frozen client");
-    link.SendChat("while it is still frozen");
-    ASSERT_TRUE(wine::WaitUntil([&] { return client.Logged("thawed"); }, 20000));
-    link.SendChat("once it answers again");
-    ASSERT_TRUE(client.WaitForChatLines(1, 5000));
-    Sleep(500);  // anything else on its way arrives meanwhile
-    EXPECT_EQ(client.ChatLines(), std::vector<std::string>{"once it answers again"});
-}
-
 }  // namespace
 }  // namespace snoozr
