@@ -218,8 +218,7 @@ int main(int argc, char** argv) {
         // In front and painted: the idle's return lines may still be on their way to a frozen
         // client, the window's painting after them.
         const HWND main = driver.Main();
-        SetForegroundWindow(main);
-        SetWindowPos(main, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        User::BringToFront(main);
         ui::test::CounterPicture picture;
         wine::WaitUntil(
             [&] {

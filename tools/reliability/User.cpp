@@ -86,13 +86,17 @@ bool User::Sends(const std::string& what, UINT message, WPARAM wParam, LPARAM lP
         [&] { return sent->Answered(); });
 }
 
+void User::BringToFront(HWND window) {
+    SetForegroundWindow(window);
+    SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
 void User::Click(HWND window, const ui::layout::WindowLayout& layout, const char* control) {
     POINT spot = wine::ControlCentre(window, layout, control);
     ClientToScreen(window, &spot);
     const auto covered = [&] { return GetAncestor(WindowFromPoint(spot), GA_ROOT) != window; };
     if (covered()) {
-        SetForegroundWindow(window);
-        SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        BringToFront(window);
         wine::WaitUntil([&] { return !covered(); }, 2000);
     }
     wine::ClickControl(window, layout, control);
@@ -176,6 +180,7 @@ int User::AnswerNotices() {
             "the notice \"" + wine::MessageBoxText(notice) + "\"",
             [&] { wine::AnswerMessageBox(notice, IDOK); }, [&] { return !IsWindow(notice); });
         ++answered;
+        ++notices_;
     }
     return answered;
 }

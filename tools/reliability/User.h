@@ -44,6 +44,8 @@ class User {
     // front first when something else covers that spot, as a user would bring it there (the
     // client's windows come and go over it).
     static void Click(HWND window, const ui::layout::WindowLayout& layout, const char* control);
+    // The window in front of the others and active, as a user's click on it would make it.
+    static void BringToFront(HWND window);
 
     // A window shown in the main window's place, `fill` done in it (when given), and back
     // through its done control.
