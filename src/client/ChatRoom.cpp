@@ -51,8 +51,9 @@ void ClientLink::SendChat(std::string_view text) const {
     const WindowHandle input = windows_.FindChild(room, first, client::kRichClass, std::nullopt);
     if (input == kNoWindow)
         return;
-    windows_.SetText(input, text);
-    windows_.Send(input, msg::kChar, 13, 0);
+    // Enter only on the line itself: a box the text never reached may hold anything.
+    if (windows_.SetText(input, text))
+        windows_.Send(input, msg::kChar, 13, 0);
 }
 
 }  // namespace snoozr

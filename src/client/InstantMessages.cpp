@@ -110,7 +110,8 @@ void ClientLink::RunKeyword(std::string_view keyword) const {
     }
     if (box == kNoWindow)
         return;
-    windows_.SetText(box, keyword);
+    if (!windows_.SetText(box, keyword))
+        return;  // the keyword box may hold anything: nothing is run
     windows_.Send(box, msg::kChar, kSpace, 0);
     windows_.Send(box, msg::kChar, kCarriageReturn, 0);
 }
@@ -122,13 +123,16 @@ void ClientLink::RunKeyword(std::string_view keyword) const {
 void ClientLink::SendInstantMessage(std::string_view screenName, std::string_view message) const {
     RunKeyword(std::string(kImKeywordPrefix) + std::string(screenName));
 
-    std::optional<ReadyImWindow> im;
-    if (!WaitFor(events_, [&] { return (im = FindReadyImWindow(windows_)).has_value(); })) {
+    // The user is told why, unless the program is ending.
+    const auto giveUp = [&](std::string_view why) {
         if (!events_.Ending())
-            messageBoxes_.Show(kNotOpenedText, kAppTitle, mb::kOk | mb::kIconStop);
-        return;
-    }
-    windows_.SetText(im->textBox, message);
+            messageBoxes_.Show(why, kAppTitle, mb::kOk | mb::kIconStop);
+    };
+    std::optional<ReadyImWindow> im;
+    if (!WaitFor(events_, [&] { return (im = FindReadyImWindow(windows_)).has_value(); }))
+        return giveUp(kNotOpenedText);
+    if (!windows_.SetText(im->textBox, message))
+        return giveUp(kNotSentText);  // the send button would send whatever the box holds
     windows_.Send(im->sendButton, msg::kLButtonDown, 0, 0);
     windows_.Send(im->sendButton, msg::kLButtonUp, 0, 0);
 
@@ -141,11 +145,8 @@ void ClientLink::SendInstantMessage(std::string_view screenName, std::string_vie
         stillOpen = FindImWindow(windows_);
         return messageBox != kNoWindow || stillOpen == kNoWindow;
     });
-    if (!answered) {
-        if (!events_.Ending())
-            messageBoxes_.Show(kNotSentText, kAppTitle, mb::kOk | mb::kIconStop);
-        return;
-    }
+    if (!answered)
+        return giveUp(kNotSentText);
     if (messageBox == kNoWindow)
         return;
 

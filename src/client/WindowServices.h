@@ -62,8 +62,9 @@ class WindowServices {
     virtual void Post(WindowHandle window, unsigned message, std::uintptr_t wParam,
                       std::intptr_t lParam) = 0;
 
-    // WM_SETTEXT, sent, with the text in the ANSI code page.
-    virtual void SetText(WindowHandle window, std::string_view text) = 0;
+    // WM_SETTEXT, sent, with the text in the ANSI code page. False when the text did not get
+    // there: the window is gone, or its program did not answer within the bound.
+    [[nodiscard]] virtual bool SetText(WindowHandle window, std::string_view text) = 0;
 
     // WM_GETTEXTLENGTH, sent.
     virtual std::size_t GetTextLength(WindowHandle window) = 0;

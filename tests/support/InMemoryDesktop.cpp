@@ -125,9 +125,21 @@ void InMemoryDesktop::Record(RecordedMessage message) {
         reaction(message);
 }
 
+void InMemoryDesktop::TimeOutNextSend(WindowHandle window) {
+    windows_.at(window).timesOutNextSend = true;
+}
+
+bool InMemoryDesktop::TimesOut(WindowHandle window) {
+    if (!Exists(window) || !windows_.at(window).timesOutNextSend)
+        return false;
+    windows_.at(window).timesOutNextSend = false;
+    return true;
+}
+
 std::intptr_t InMemoryDesktop::Send(WindowHandle window, unsigned message, std::uintptr_t wParam,
                                     std::intptr_t lParam) {
-    Record({window, message, wParam, lParam, "", false});
+    if (!TimesOut(window))
+        Record({window, message, wParam, lParam, "", false});
     return 0;
 }
 
@@ -136,11 +148,12 @@ void InMemoryDesktop::Post(WindowHandle window, unsigned message, std::uintptr_t
     Record({window, message, wParam, lParam, "", true});
 }
 
-void InMemoryDesktop::SetText(WindowHandle window, std::string_view text) {
-    if (!Exists(window))
-        return;
+bool InMemoryDesktop::SetText(WindowHandle window, std::string_view text) {
+    if (!Exists(window) || TimesOut(window))
+        return false;
     windows_.at(window).caption = std::string(text);
     Record({window, msg::kSetText, 0, 0, std::string(text), false});
+    return true;
 }
 
 std::size_t InMemoryDesktop::GetTextLength(WindowHandle window) {

@@ -38,6 +38,8 @@ class InMemoryDesktop : public WindowServices {
     void BringToTop(WindowHandle window);  // top of its siblings' z-order
     void SetVisible(WindowHandle window, bool visible);
     void React(WindowHandle window, Reaction reaction);
+    // The next message sent to the window times out: it is not delivered and not recorded.
+    void TimeOutNextSend(WindowHandle window);
 
     bool Exists(WindowHandle window) const { return windows_.count(window) != 0; }
     const std::string& Caption(WindowHandle window) const { return windows_.at(window).caption; }
@@ -59,7 +61,7 @@ class InMemoryDesktop : public WindowServices {
                        std::intptr_t lParam) override;
     void Post(WindowHandle window, unsigned message, std::uintptr_t wParam,
               std::intptr_t lParam) override;
-    void SetText(WindowHandle window, std::string_view text) override;
+    bool SetText(WindowHandle window, std::string_view text) override;
     std::size_t GetTextLength(WindowHandle window) override;
     std::string GetText(WindowHandle window, std::size_t bufferSize) override;
     void Show(WindowHandle window, int command) override;
@@ -73,12 +75,14 @@ class InMemoryDesktop : public WindowServices {
         bool visible = true;
         std::vector<int> shows;  // every ShowWindow command, in order
         Reaction reaction;
+        bool timesOutNextSend = false;
     };
 
     std::vector<WindowHandle>& Siblings(WindowHandle parent);
     WindowHandle Search(const std::vector<WindowHandle>& order, WindowHandle after,
                         std::string_view className, std::optional<std::string_view> caption) const;
     void Record(RecordedMessage message);
+    bool TimesOut(WindowHandle window);  // and answers the next send again
 
     std::map<WindowHandle, Window> windows_;
     std::vector<WindowHandle> topLevel_;

@@ -7,15 +7,10 @@ namespace snoozr {
 
 namespace {
 
-LRESULT BoundedSend(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (window == nullptr)
-        return 0;
-    DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG | SMTO_NORMAL,
-                             Win32WindowServices::kSendTimeoutMs, &result)) {
-        return 0;
-    }
-    return static_cast<LRESULT>(result);
+bool SendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT milliseconds,
+                DWORD_PTR& result) {
+    return SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG | SMTO_NORMAL,
+                               milliseconds, &result) != 0;
 }
 
 std::optional<std::string> ZeroTerminated(std::optional<std::string_view> text) {
@@ -25,6 +20,34 @@ std::optional<std::string> ZeroTerminated(std::optional<std::string_view> text) 
 }
 
 }  // namespace
+
+bool Win32WindowServices::Delivered(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                    LRESULT& result) {
+    result = 0;
+    if (window == nullptr)
+        return false;
+    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    DWORD_PTR answer = 0;
+    if (thread != 0 && thread == unansweringThread_) {
+        if (!SendWithin(window, WM_NULL, 0, 0, kProbeTimeoutMs, answer))
+            return false;
+        unansweringThread_ = 0;
+    }
+    if (!SendWithin(window, message, wParam, lParam, kSendTimeoutMs, answer)) {
+        // A window that has gone fails at once; one still there did not answer in time.
+        if (IsWindow(window))
+            unansweringThread_ = thread;
+        return false;
+    }
+    result = static_cast<LRESULT>(answer);
+    return true;
+}
+
+LRESULT Win32WindowServices::BoundedSend(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    Delivered(window, message, wParam, lParam, result);
+    return result;
+}
 
 WindowHandle Win32WindowServices::FindTopLevel(std::string_view className,
                                                std::optional<std::string_view> caption) {
@@ -53,9 +76,12 @@ void Win32WindowServices::Post(WindowHandle window, unsigned message, std::uintp
         PostMessageA(ToHwnd(window), message, wParam, lParam);
 }
 
-void Win32WindowServices::SetText(WindowHandle window, std::string_view text) {
+bool Win32WindowServices::SetText(WindowHandle window, std::string_view text) {
     const std::string line(text);  // the message carries a NUL-terminated text
-    BoundedSend(ToHwnd(window), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(line.c_str()));
+    // Delivery is what counts: the client's own controls need not answer TRUE.
+    LRESULT ignored = 0;
+    return Delivered(ToHwnd(window), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(line.c_str()),
+                     ignored);
 }
 
 std::size_t Win32WindowServices::GetTextLength(WindowHandle window) {

@@ -110,6 +110,17 @@ TEST_F(ChatRoomTest, RoomWithOneRichControlGetsNothing) {
     EXPECT_TRUE(desktop.Messages().empty());
 }
 
+TEST_F(ChatRoomTest, LineThatNeverReachedTheBoxIsNotEntered) {
+    // Enter into a box the text did not reach would send whatever it holds, or an empty line.
+    const test::ChatRoom room = client.AddChatRoom();
+    desktop.ClearMessages();
+    desktop.TimeOutNextSend(room.input);
+    link.SendChat("lost while the client was busy");
+    EXPECT_TRUE(desktop.Messages().empty());
+    link.SendChat("the next line");
+    EXPECT_EQ(desktop.Messages(), Typed(room.input, "the next line"));
+}
+
 TEST_F(ChatRoomTest, EmptyLineEmptiesTheBoxAndPressesEnter) {
     const test::ChatRoom room = client.AddChatRoom();
     desktop.ClearMessages();

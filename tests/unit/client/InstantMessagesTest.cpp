@@ -55,6 +55,8 @@ class Rig {
     // As the client builds it: a "To:" label, the message box, another rich control, icons.
     ImWindow& OpenIm() {
         ImWindow& im = ims.emplace_back(client.AddImWindow(0, withTextBox));
+        if (textBoxTimesOut)
+            desktop.TimeOutNextSend(im.textBox);
         for (int i = 0; i < iconsAtOpen; ++i)
             AddIcon(im);
         return im;
@@ -102,6 +104,7 @@ class Rig {
     Seconds openDelay{0};
     int iconsAtOpen = 10;
     bool withTextBox = true;
+    bool textBoxTimesOut = false;  // the first send to the IM's text box
     OnSend onSend = OnSend::kClose;
     Seconds answerDelay{0};
     bool messageBoxButtons = true;
@@ -189,6 +192,28 @@ TEST(InstantMessagesTest, RunKeywordNeedsTheWholeToolbarChain) {
                     : std::vector<RecordedMessage>{};
         EXPECT_EQ(desktop.Messages(), expected);
     }
+}
+
+TEST(InstantMessagesTest, TextThatNeverReachedItsBoxIsNeverActedOn) {
+    // The keyword box or the IM's text box may hold anything when the text did not get there:
+    // the switch then runs no keyword and clicks no send button, and says so.
+    struct Case {
+        const char* name;
+        bool keywordBoxTimesOut;  // else the IM's text box
+        std::string box;
+    };
+    const Case cases[] = {{"keyword box", true, kNotOpened}, {"IM text box", false, kNotSent}};
+    snoozr::test::ForEachCase(cases, [](const Case& c) {
+        Rig rig;
+        if (c.keywordBoxTimesOut)
+            rig.desktop.TimeOutNextSend(rig.keywordBox);
+        rig.textBoxTimesOut = !c.keywordBoxTimesOut;
+        rig.link.ImsOff();
+        EXPECT_EQ(rig.Count(msg::kChar), c.keywordBoxTimesOut ? 0 : 2);
+        EXPECT_EQ(rig.Count(msg::kLButtonDown) + rig.Count(msg::kLButtonUp), 0);
+        EXPECT_EQ(rig.boxes.Shown(),
+                  (std::vector<test::ShownBox>{{c.box, "Snoozr 2.5", mb::kOk | mb::kIconStop}}));
+    });
 }
 
 TEST(InstantMessagesTest, WindowNotReadyIsNeverClicked) {

@@ -81,5 +81,22 @@ TEST_F(ChatLinkWineTest, HungClientDoesNotFreezeTheSender) {
     EXPECT_FALSE(thawed);
 }
 
+TEST_F(ChatLinkWineTest, AClientThatLetASendTimeOutGetsNothingMoreUntilItAnswersAgain) {
+    // The first line's text freezes the client for less than two bounds: that line is given up
+    // on, and waiting out a bound for each of the next two, they would return only once it
+    // thawed.
+    StandIn client("--freeze-on-chat " +
+                   std::to_string(Win32WindowServices::kSendTimeoutMs * 7 / 4));
+    link.SendChat("into a frozen client");
+    link.SendChat("while it is still frozen");
+    link.SendChat("and still");
+    EXPECT_FALSE(client.Logged("thawed"));
+    ASSERT_TRUE(wine::WaitUntil([&] { return client.Answers(); }, 20000));
+    link.SendChat("once it answers again");
+    ASSERT_TRUE(client.WaitForChatLines(1, 5000));
+    Sleep(500);  // anything else on its way arrives meanwhile
+    EXPECT_EQ(client.ChatLines(), std::vector<std::string>{"once it answers again"});
+}
+
 }  // namespace
 }  // namespace snoozr

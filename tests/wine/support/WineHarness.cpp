@@ -439,6 +439,11 @@ HWND StandIn::Frame() const {
     return FindProcessWindow(ProcessId(), "AOL Stand-in Client", "AOL Frame25");
 }
 
+bool StandIn::Answers() const {
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutA(Frame(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 100, &ignored) != 0;
+}
+
 HWND StandIn::MdiArea() const {
     return FindWindowExA(Frame(), nullptr, "MDIClient", nullptr);
 }

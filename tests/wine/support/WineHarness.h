@@ -133,6 +133,8 @@ class StandIn {
     std::string Report() const;
 
     HWND Frame() const;
+    // Its frame answers a message within 100 ms, and the system does not count it hung.
+    bool Answers() const;
     HWND MdiArea() const;
     HWND Room(int number) const;  // "Lobby N"
     void BringToFront(HWND room) const;
